@@ -1,0 +1,11 @@
+# The pure arithmetic on the Linux host, under UndefinedBehaviorSanitizer and AddressSanitizer:
+# a wrap-around done with signed overflow would abort the tests here.
+set(SANITIZE -fsanitize=undefined,address -fno-sanitize-recover=all -fno-omit-frame-pointer)
+add_compile_options(-Wall -Wextra ${SANITIZE})
+add_link_options(${SANITIZE})
+
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+include(GoogleTest)
+add_subdirectory(tests/host)

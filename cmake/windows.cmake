@@ -1,0 +1,27 @@
+# The Windows program, its simulated headset and the tests that run under Wine.
+enable_language(RC)
+
+add_compile_options(-Wall -Wextra)
+add_compile_definitions(STRICT NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601 WINVER=0x0601)
+# A static runtime: the program and the DLLs import nothing but system DLLs.
+add_link_options(-static)
+
+# The output folder is laid out as a user's program directory.
+set(NODLINK_PROGRAM_DIR ${CMAKE_BINARY_DIR}/program)
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${NODLINK_PROGRAM_DIR})
+
+set(CMAKE_CROSSCOMPILING_EMULATOR
+    ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh ${CMAKE_BINARY_DIR}/wine/prefix ${CMAKE_SYSTEM_PROCESSOR})
+
+add_subdirectory(tracker)
+add_subdirectory(forms)
+add_subdirectory(dialog)
+add_subdirectory(drivers)
+add_subdirectory(data)
+
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+include(GoogleTest)
+add_subdirectory(tests)
+add_subdirectory(bench)

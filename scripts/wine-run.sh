@@ -1,0 +1,48 @@
+#!/bin/sh
+# Runs a Windows program under Wine in a private prefix; ctest's emulator for the cross builds.
+# Usage: wine-run.sh PREFIX ARCH PROGRAM [ARGS...]   (ARCH: i686 or x86_64)
+set -u
+prefix=$1 arch=$2
+shift 2
+
+# /usr/bin/wine prefers the 32-bit loader whenever it is installed, even on kernels that
+# cannot run it, so pick the loader by the program's architecture.
+case $arch in
+  x86_64) loader=/usr/lib/wine/wine64 ;;
+  *)      loader=/usr/lib/wine/wine ;;
+esac
+[ -x "$loader" ] || loader=$(command -v wine)
+
+export WINEPREFIX="$prefix" WINELOADER="$loader"
+export WINEDEBUG="${WINEDEBUG:--all}"
+# No Mono/Gecko install dialogs.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+
+if [ -z "${DISPLAY:-}" ]; then
+  echo "wine-run: no X display; run the tests through scripts/test.sh or under xvfb-run" >&2
+  exit 2
+fi
+
+# Create the prefix once, under a lock, so tests that run in parallel share it.
+if [ ! -f "$prefix/.nodlink-ready" ]; then
+  mkdir -p "$(dirname "$prefix")"
+  (
+    flock 9
+    if [ ! -f "$prefix/.nodlink-ready" ]; then
+      "$loader" wineboot --init >/dev/null 2>&1
+      # Without a window manager every DestroyWindow would wait 2 s for the X server.
+      "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+      /usr/lib/wine/wineserver -w 2>/dev/null || wineserver -w
+      touch "$prefix/.nodlink-ready"
+    fi
+  ) 9>"$prefix.lock"
+fi
+
+# Wine's helper processes inherit stderr and outlive the program by seconds; keeping them off
+# the caller's pipe stops ctest from waiting for them.
+errors=$(mktemp)
+"$loader" "$@" 2>"$errors"
+status=$?
+cat "$errors" >&2
+rm -f "$errors"
+exit $status
