@@ -8,4 +8,6 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
 include(GoogleTest)
+# The program's own sources that hold no Windows calls.
+set(NODLINK_HOST_SOURCES ${PROJECT_SOURCE_DIR}/tracker/PointerMapping.cpp)
 add_subdirectory(tests/host)

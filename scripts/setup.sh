@@ -1,0 +1,28 @@
+#!/bin/bash
+# Installs what is missing on Debian/Ubuntu and builds the given presets.
+# Usage: scripts/setup.sh PRESET...
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(cmake ninja-build g++ libgtest-dev xvfb imagemagick clang libclang-rt-14-dev
+          g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386)
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}\n' "$package" 2>/dev/null | grep -q '^install ok installed$' || missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  dpkg --print-foreign-architectures | grep -qx i386 || as_root dpkg --add-architecture i386
+  as_root apt-get update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+for preset in "$@"; do
+  [ -f "build/$preset/build.ninja" ] || cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+done
