@@ -1,0 +1,64 @@
+#include "DriverDoubles.h"
+
+#include <windows.h>
+
+#include <stdexcept>
+
+namespace {
+DriverDoubleControl control{};
+
+std::string TestExecutableDirectory()
+{
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string directory(path);
+    return directory.substr(0, directory.find_last_of("\\/") + 1);
+}
+}
+
+extern "C" __declspec(dllexport) DriverDoubleControl* NodlinkDriverDoubles()
+{
+    return &control;
+}
+
+DriverDoubleControl& Doubles()
+{
+    return control;
+}
+
+void ResetDoubles()
+{
+    control = DriverDoubleControl{};
+    control.trackingStatus = 1;
+    control.trackingWrites = true;
+}
+
+std::vector<std::string> CallNames()
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < control.callCount; ++i)
+        names.emplace_back(control.calls[i].name);
+    return names;
+}
+
+void UseDriverScenario(const std::string& scenario)
+{
+    UnloadDriverDoubles();
+    // Test executables live in tests/bin, the scenarios in tests/doubles/<scenario>.
+    const std::string folder = TestExecutableDirectory() + "..\\doubles\\" + scenario;
+    if (GetFileAttributesA(folder.c_str()) == INVALID_FILE_ATTRIBUTES)
+        throw std::runtime_error("no driver double scenario " + folder);
+    SetDllDirectoryA(folder.c_str());
+}
+
+bool IsDriverLibraryLoaded(const char* dllName)
+{
+    return GetModuleHandleA(dllName) != nullptr;
+}
+
+void UnloadDriverDoubles()
+{
+    for (const char* name : {"VFXDrive.dll", "VFXDraw.dll"})
+        while (HMODULE module = GetModuleHandleA(name))
+            FreeLibrary(module);
+}
