@@ -9,5 +9,6 @@ set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
 include(GoogleTest)
 # The program's own sources that hold no Windows calls.
-set(NODLINK_HOST_SOURCES ${PROJECT_SOURCE_DIR}/tracker/PointerMapping.cpp)
+set(NODLINK_HOST_SOURCES ${PROJECT_SOURCE_DIR}/tracker/PointerMapping.cpp
+    ${PROJECT_SOURCE_DIR}/dialog/EditText.cpp ${PROJECT_SOURCE_DIR}/dialog/ProfileName.cpp)
 add_subdirectory(tests/host)
