@@ -31,7 +31,8 @@ if [ ! -f "$prefix/.nodlink-ready" ]; then
     if [ ! -f "$prefix/.nodlink-ready" ]; then
       "$loader" wineboot --init >/dev/null 2>&1
       # Without a window manager every DestroyWindow would wait 2 s for the X server.
-      "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+      [ -n "${NODLINK_WINE_MANAGED:-}" ] ||
+        "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
       /usr/lib/wine/wineserver -w 2>/dev/null || wineserver -w
       touch "$prefix/.nodlink-ready"
     fi
