@@ -1,0 +1,111 @@
+#include "Control.h"
+
+#include "Application.h"
+#include "Dpi.h"
+
+#include <stdexcept>
+#include <vector>
+
+namespace {
+// Below 100 ids could meet IDOK and IDCANCEL, which IsDialogMessage sends for Enter and Esc.
+constexpr int FirstControlId = 100;
+
+int ChildCount(HWND parent)
+{
+    int count = 0;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        ++count;
+    return count;
+}
+}
+
+TWinControl::~TWinControl()
+{
+    DestroyHandle();
+}
+
+void TWinControl::SetEnabled(bool enabled)
+{
+    EnableWindow(handle, enabled ? TRUE : FALSE);
+}
+
+bool TWinControl::Enabled() const
+{
+    return IsWindowEnabled(handle) != FALSE;
+}
+
+void TWinControl::CreateChild(TWinControl& parent, const char* windowClass, const std::string& text, DWORD style,
+                              DWORD exStyle, TBounds bounds)
+{
+    const int siblings = ChildCount(parent.Handle());
+    if (siblings == 0)
+        style |= WS_GROUP;
+    HWND window = CreateWindowExA(exStyle, windowClass, text.c_str(), WS_CHILD | WS_VISIBLE | style,
+                                  ScaleToDpi(bounds.Left), ScaleToDpi(bounds.Top), ScaleToDpi(bounds.Width),
+                                  ScaleToDpi(bounds.Height), parent.Handle(),
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(FirstControlId + siblings)),
+                                  GetModuleHandleA(nullptr), nullptr);
+    if (!window)
+        throw std::runtime_error(std::string("cannot create a control of class ") + windowClass);
+    Attach(window);
+    SendMessageA(window, WM_SETFONT, SendMessageA(parent.Handle(), WM_GETFONT, 0, 0), FALSE);
+}
+
+void TWinControl::Attach(HWND window)
+{
+    handle = window;
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+void TWinControl::Detach()
+{
+    SetWindowLongPtrA(handle, GWLP_USERDATA, 0);
+    handle = nullptr;
+}
+
+void TWinControl::DestroyHandle()
+{
+    if (handle && FromHandle(handle) == this)
+        DestroyWindow(handle);
+    handle = nullptr;
+}
+
+std::string TWinControl::ReadText() const
+{
+    std::vector<char> text(static_cast<size_t>(GetWindowTextLengthA(handle)) + 1);
+    GetWindowTextA(handle, text.data(), static_cast<int>(text.size()));
+    return text.data();
+}
+
+void TWinControl::WriteText(const std::string& text)
+{
+    SetWindowTextA(handle, text.c_str());
+}
+
+void TWinControl::Notify(WORD)
+{
+}
+
+void TWinControl::ForwardCommand(LPARAM control, WPARAM wParam)
+{
+    if (TWinControl* sender = FromHandle(reinterpret_cast<HWND>(control)))
+        sender->Notify(HIWORD(wParam));
+}
+
+TWinControl* TWinControl::FromHandle(HWND window)
+{
+    if (!window || !IsWindow(window))
+        return nullptr;
+    return reinterpret_cast<TWinControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+void RaiseEvent(const TNotifyEvent& event)
+{
+    if (!event)
+        return;
+    try {
+        event();
+    } catch (const std::exception& exception) {
+        Application->ShowException(exception);
+    }
+}

@@ -1,0 +1,24 @@
+#pragma once
+#include "Control.h"
+#include "Font.h"
+
+#include <memory>
+#include <string>
+
+// A static text whose width follows its text and font, growing to the right from its left
+// edge; the given width only stands for the design. Its height stays as given.
+class TLabel : public TWinControl {
+public:
+    TLabel(TWinControl& parent, TBounds bounds, const std::string& caption);
+    ~TLabel() override;
+
+    std::string Caption() const;
+    void SetCaption(const std::string& caption);
+    void SetFont(const std::string& name, int height); // as TFont; instead of the parent's font
+    void Repaint(); // shows the caption now, not when the message loop next runs
+
+private:
+    void FitWidthToText();
+
+    std::unique_ptr<TFont> ownFont;
+};
