@@ -1,0 +1,47 @@
+#pragma once
+// Drives a running nodlink.exe from outside, as a user would: a temporary program directory,
+// the process, its window and controls.
+#include <windows.h>
+
+#include <string>
+
+// A fresh program directory holding a copy of the built program and the simulated headset.
+class TemporaryProgramDirectory {
+public:
+    TemporaryProgramDirectory();
+    ~TemporaryProgramDirectory();
+    TemporaryProgramDirectory(const TemporaryProgramDirectory&) = delete;
+    TemporaryProgramDirectory& operator=(const TemporaryProgramDirectory&) = delete;
+
+    const std::string& Path() const { return path; }
+    void CopyFromBuild(const std::string& fileName) const;
+
+private:
+    std::string path;
+};
+
+class NodlinkProcess {
+public:
+    explicit NodlinkProcess(const std::string& programDirectory);
+    ~NodlinkProcess(); // kills the process if it still runs
+    NodlinkProcess(const NodlinkProcess&) = delete;
+    NodlinkProcess& operator=(const NodlinkProcess&) = delete;
+
+    HWND Window() const { return window; }
+    HWND Control(const char* className, const char* text) const; // first match, searched in depth
+    HWND StatusLabel() const { return status; }
+    std::string Text(HWND control) const;
+
+    void Click(HWND button) const; // posted, so a message box it opens does not block us
+    bool WaitForStatusPrefix(const std::string& prefix, DWORD timeoutMs) const;
+    HWND WaitForMessageBox(DWORD timeoutMs) const; // a dialog box of the process
+    bool WaitForExit(DWORD timeoutMs, DWORD& exitCode) const;
+
+private:
+    PROCESS_INFORMATION process{};
+    HWND window = nullptr;
+    HWND status = nullptr;
+};
+
+std::string BuildProgramDirectory(); // the build's own program folder
+std::string ReadFile(const std::string& path);
