@@ -21,6 +21,10 @@ struct DriverDoubleControl {
     int callCount;
     int driveLoads, driveUnloads;
     int drawLoads, drawUnloads;
+
+    // Called after each recorded call, with the entry point's name: lets a test look at the
+    // program while it is inside a driver call.
+    void (*onCall)(const char* name);
 };
 
 using DriverDoublesExport = DriverDoubleControl* (*)();

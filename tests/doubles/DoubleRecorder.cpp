@@ -23,4 +23,6 @@ void Record(const char* name, uintptr_t a, uintptr_t b, uintptr_t c)
     call.arguments[0] = a;
     call.arguments[1] = b;
     call.arguments[2] = c;
+    if (control->onCall)
+        control->onCall(name);
 }

@@ -41,14 +41,19 @@ std::vector<std::string> CallNames()
     return names;
 }
 
-void UseDriverScenario(const std::string& scenario)
+std::string DriverScenarioFolder(const std::string& scenario)
 {
-    UnloadDriverDoubles();
     // Test executables live in tests/bin, the scenarios in tests/doubles/<scenario>.
     const std::string folder = TestExecutableDirectory() + "..\\doubles\\" + scenario;
     if (GetFileAttributesA(folder.c_str()) == INVALID_FILE_ATTRIBUTES)
         throw std::runtime_error("no driver double scenario " + folder);
-    SetDllDirectoryA(folder.c_str());
+    return folder;
+}
+
+void UseDriverScenario(const std::string& scenario)
+{
+    UnloadDriverDoubles();
+    SetDllDirectoryA(DriverScenarioFolder(scenario).c_str());
 }
 
 bool IsDriverLibraryLoaded(const char* dllName)

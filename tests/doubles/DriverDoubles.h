@@ -15,5 +15,6 @@ void ResetDoubles(); // empty record; VFXGetTracking answers 1 and writes (0, 0,
 std::vector<std::string> CallNames();
 
 void UseDriverScenario(const std::string& scenario);
+std::string DriverScenarioFolder(const std::string& scenario);
 bool IsDriverLibraryLoaded(const char* dllName);
 void UnloadDriverDoubles(); // releases every load still held, so the next scenario is found

@@ -172,6 +172,8 @@ void CALLBACK ModalAnswerer::DialogReady(HWND dialog, UINT, UINT_PTR, DWORD)
 void ModalAnswerer::Answer(HWND dialog)
 {
     seen.push_back(Describe(dialog));
+    if (OnShown)
+        OnShown();
     if (answers.empty()) {
         ADD_FAILURE() << "unexpected dialog, cancelled: " << Summary(seen.back());
         Cancel(dialog);

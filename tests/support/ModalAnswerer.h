@@ -13,6 +13,7 @@
 #include <windows.h>
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,10 @@ public:
     void TypeAndConfirm(const std::string& text);  // into the edit, then OK
     void PressEscape();
     void CloseBox();
+
+    // Runs while each dialog is up, before it is answered: what the code under test has done
+    // by the time it asks.
+    std::function<void()> OnShown;
 
     const std::vector<SeenDialog>& Seen() const { return seen; }
     size_t PendingAnswers() const { return answers.size(); }
