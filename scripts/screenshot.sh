@@ -1,0 +1,37 @@
+#!/bin/bash
+# Runs Nodlink under a private Xvfb and saves a PNG of its window.
+# Usage: scripts/screenshot.sh [OUTPUT.png]   (default: docs/nodlink.png)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+output=${1:-docs/nodlink.png}
+
+preset=$(scripts/wine-arch.sh)
+scripts/setup.sh "$preset"
+arch=$(sed -n 's/^MINGW_ARCH:[A-Z]*=//p' "build/$preset/CMakeCache.txt")
+prefix="$PWD/build/$preset/wine/prefix"
+
+display_file=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 50); do [ -s "$display_file" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$display_file")"
+rm -f "$display_file"
+scripts/wine-run.sh "$prefix" "$arch" "build/$preset/program/nodlink.exe" &
+nodlink=$!
+finish() {
+  kill "$nodlink" 2>/dev/null || true
+  WINEPREFIX="$prefix" /usr/lib/wine/wineserver -k 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+}
+trap finish EXIT
+
+mkdir -p "$(dirname "$output")"
+for _ in $(seq 100); do
+  if import -window Nodlink "$output" 2>/dev/null; then
+    echo "saved $output"
+    exit 0
+  fi
+  sleep 0.2
+done
+echo "screenshot: the Nodlink window did not appear" >&2
+exit 1
