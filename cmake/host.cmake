@@ -10,5 +10,6 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 include(GoogleTest)
 # The program's own sources that hold no Windows calls.
 set(NODLINK_HOST_SOURCES ${PROJECT_SOURCE_DIR}/tracker/PointerMapping.cpp
-    ${PROJECT_SOURCE_DIR}/dialog/EditText.cpp ${PROJECT_SOURCE_DIR}/dialog/ProfileName.cpp)
+    ${PROJECT_SOURCE_DIR}/dialog/EditText.cpp ${PROJECT_SOURCE_DIR}/dialog/ProfileName.cpp
+    ${PROJECT_SOURCE_DIR}/dialog/ProgramPaths.cpp)
 add_subdirectory(tests/host)

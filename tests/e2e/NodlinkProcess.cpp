@@ -19,6 +19,17 @@ std::string WindowText(HWND window)
     return text.data();
 }
 
+// What a control of another process shows now. GetWindowText gives only the text the system
+// keeps for the window, which an edit box does not update.
+std::string ShownText(HWND window)
+{
+    char text[256] = {};
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
+                        &copied);
+    return text;
+}
+
 std::string ClassName(HWND window)
 {
     char name[64] = {};
@@ -74,13 +85,14 @@ HWND FindTopLevel(DWORD processId, bool dialogBox)
 struct ChildSearch {
     const char* className;
     const char* text;
+    std::string (*textOf)(HWND);
     HWND found;
 };
 
 BOOL CALLBACK MatchChild(HWND window, LPARAM parameter)
 {
     auto& search = *reinterpret_cast<ChildSearch*>(parameter);
-    if (_stricmp(ClassName(window).c_str(), search.className) != 0 || WindowText(window) != search.text)
+    if (_stricmp(ClassName(window).c_str(), search.className) != 0 || search.textOf(window) != search.text)
         return TRUE;
     search.found = window;
     return FALSE;
@@ -161,7 +173,7 @@ NodlinkProcess::~NodlinkProcess()
 
 HWND NodlinkProcess::Control(const char* className, const char* text) const
 {
-    ChildSearch search{className, text, nullptr};
+    ChildSearch search{className, text, WindowText, nullptr};
     EnumChildWindows(window, MatchChild, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
@@ -171,9 +183,34 @@ std::string NodlinkProcess::Text(HWND control) const
     return WindowText(control);
 }
 
+HWND NodlinkProcess::WaitForControl(const char* className, const char* text, DWORD timeoutMs) const
+{
+    return WaitForWindow(timeoutMs, [&] {
+        ChildSearch search{className, text, ShownText, nullptr};
+        EnumChildWindows(window, MatchChild, reinterpret_cast<LPARAM>(&search));
+        return search.found;
+    });
+}
+
 void NodlinkProcess::Click(HWND button) const
 {
     PostMessageA(button, BM_CLICK, 0, 0);
+}
+
+void NodlinkProcess::SelectListEntry(HWND list, const std::string& text) const
+{
+    const LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                       reinterpret_cast<LPARAM>(text.c_str()));
+    if (index == LB_ERR)
+        throw std::runtime_error("no list entry " + text);
+    SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    PostMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+}
+
+void NodlinkProcess::SetText(HWND control, const std::string& text) const
+{
+    SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 bool NodlinkProcess::WaitForStatusPrefix(const std::string& prefix, DWORD timeoutMs) const
@@ -184,6 +221,21 @@ bool NodlinkProcess::WaitForStatusPrefix(const std::string& prefix, DWORD timeou
 HWND NodlinkProcess::WaitForMessageBox(DWORD timeoutMs) const
 {
     return WaitForWindow(timeoutMs, [this] { return FindTopLevel(process.dwProcessId, true); });
+}
+
+std::string NodlinkProcess::MessageBoxText(HWND box) const
+{
+    std::string text;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (_stricmp(ClassName(child).c_str(), "Static") == 0 &&
+            (GetWindowLongPtrA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
+            text += WindowText(child);
+    return text;
+}
+
+void NodlinkProcess::Press(HWND box, int buttonId) const
+{
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, buttonId)));
 }
 
 bool NodlinkProcess::WaitForExit(DWORD timeoutMs, DWORD& exitCode) const

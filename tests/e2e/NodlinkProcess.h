@@ -32,9 +32,16 @@ public:
     HWND StatusLabel() const { return status; }
     std::string Text(HWND control) const;
 
+    // The first control showing TEXT now, edit boxes included, once one does.
+    HWND WaitForControl(const char* className, const char* text, DWORD timeoutMs) const;
     void Click(HWND button) const; // posted, so a message box it opens does not block us
+    // Selects the entry TEXT and tells the list's parent, as a user's selection does; posted.
+    void SelectListEntry(HWND list, const std::string& text) const;
+    void SetText(HWND control, const std::string& text) const;
     bool WaitForStatusPrefix(const std::string& prefix, DWORD timeoutMs) const;
     HWND WaitForMessageBox(DWORD timeoutMs) const; // a dialog box of the process
+    std::string MessageBoxText(HWND box) const;
+    void Press(HWND box, int buttonId) const; // posted
     bool WaitForExit(DWORD timeoutMs, DWORD& exitCode) const;
 
 private:
