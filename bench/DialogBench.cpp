@@ -137,7 +137,8 @@ BOOL CALLBACK FindVisibleWindowOf(HWND window, LPARAM parameter)
 
 StartFigures MeasureStart()
 {
-    std::string commandLine = "\"" + ProgramDirectory() + "nodlink.exe\"";
+    std::string commandLine = ProgramDirectory() + "nodlink.exe\"";
+    commandLine.insert(commandLine.begin(), '"');
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};

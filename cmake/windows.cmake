@@ -12,6 +12,16 @@ set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${NODLINK_PROGRAM_DIR})
 
 set(CMAKE_CROSSCOMPILING_EMULATOR
     ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh ${CMAKE_BINARY_DIR}/wine/prefix ${CMAKE_SYSTEM_PROCESSOR})
+# The tests that run under Wine are registered only where Wine runs this build: a kernel without
+# 32-bit support cannot run the 32-bit build.
+execute_process(COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh - ${CMAKE_SYSTEM_PROCESSOR} --can-run
+                RESULT_VARIABLE wine_status)
+if(wine_status EQUAL 0)
+  set(NODLINK_WINE_TESTS ON)
+else()
+  set(NODLINK_WINE_TESTS OFF)
+  message(STATUS "Wine cannot run ${CMAKE_SYSTEM_PROCESSOR} programs here: their tests are built, not registered")
+endif()
 
 add_subdirectory(tracker)
 add_subdirectory(forms)

@@ -1,5 +1,7 @@
 #include "ProfileName.h"
 
+#include "AsciiCase.h"
+
 #include <array>
 
 namespace {
@@ -7,21 +9,6 @@ bool IsForbiddenCharacter(char c)
 {
     const auto byte = static_cast<unsigned char>(c);
     return byte < 32 || std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos;
-}
-
-char UpperAscii(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (UpperAscii(a[i]) != UpperAscii(b[i]))
-            return false;
-    return true;
 }
 
 // Windows maps the device names to devices whatever follows the first dot, and ignores

@@ -1,11 +1,6 @@
 #include "ProgramPaths.h"
 
-namespace {
-char LowerAscii(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-}
+#include "AsciiCase.h"
 
 std::string_view DirectoryPart(std::string_view path)
 {
@@ -30,10 +25,5 @@ std::optional<std::string> JoinPath(std::string_view directory, std::string_view
 
 bool IsTemplateFileName(std::string_view fileName)
 {
-    if (fileName.size() != TemplateFileName.size())
-        return false;
-    for (size_t i = 0; i < fileName.size(); ++i)
-        if (LowerAscii(fileName[i]) != TemplateFileName[i])
-            return false;
-    return true;
+    return EqualsIgnoringAsciiCase(fileName, TemplateFileName);
 }

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Runs a Windows program under Wine in a private prefix; ctest's emulator for the cross builds.
 # Usage: wine-run.sh PREFIX ARCH PROGRAM [ARGS...]   (ARCH: i686 or x86_64)
+#        wine-run.sh - ARCH --can-run              (succeeds when this machine runs ARCH under Wine)
 set -u
 prefix=$1 arch=$2
 shift 2
@@ -12,6 +13,9 @@ case $arch in
   *)      loader=/usr/lib/wine/wine ;;
 esac
 [ -x "$loader" ] || loader=$(command -v wine)
+if [ "${1:-}" = --can-run ]; then
+  exec "$loader" --version >/dev/null 2>&1
+fi
 
 export WINEPREFIX="$prefix" WINELOADER="$loader"
 export WINEDEBUG="${WINEDEBUG:--all}"

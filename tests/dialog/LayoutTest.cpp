@@ -3,26 +3,13 @@
 
 #include "Dpi.h"
 #include "Unit1Layout.h"
+#include "WindowInspection.h"
 
 #include <windows.h>
 
 #include <map>
 
 namespace {
-std::string ClassOf(HWND window)
-{
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
-std::string TextOf(HWND window)
-{
-    char text[256] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
 LONG_PTR StyleOf(HWND window)
 {
     return GetWindowLongPtrA(window, GWL_STYLE);
@@ -33,14 +20,6 @@ LOGFONTA FontOf(HWND window)
     LOGFONTA font{};
     GetObjectA(reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)), sizeof font, &font);
     return font;
-}
-
-RECT RectInParent(HWND window)
-{
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
 }
 
 std::vector<HWND> Children(HWND parent)
@@ -73,7 +52,7 @@ TEST_F(Layout, TheWindowIsAFixedDialogFrameCentredOnTheScreen)
 {
     ASSERT_EQ(SystemDpi(), 96) << "the figures below are at 96 DPI";
     HWND window = Form().Handle();
-    EXPECT_EQ(TextOf(window), "Nodlink");
+    EXPECT_EQ(WindowText(window), "Nodlink");
     RECT client{};
     GetClientRect(window, &client);
     EXPECT_EQ(client.right, NodlinkClientWidth);
@@ -112,7 +91,7 @@ TEST_F(Layout, EveryControlStandsWhereTheTableSays)
             EXPECT_EQ(rect.right - rect.left, row.Bounds.Width);
         }
         if (row.Kind != ControlKind::Image && row.Kind != ControlKind::ListBox) {
-            EXPECT_EQ(TextOf(window), row.Text);
+            EXPECT_EQ(WindowText(window), row.Text);
         }
 
         const LONG_PTR type = StyleOf(window) & BS_TYPEMASK;
@@ -132,11 +111,11 @@ TEST_F(Layout, EveryControlStandsWhereTheTableSays)
             EXPECT_EQ(SendMessageA(window, LB_GETITEMHEIGHT, 0, 0), 13);
             break;
         case ControlKind::Edit:
-            EXPECT_EQ(ClassOf(window), "Edit");
+            EXPECT_EQ(WindowClass(window), "Edit");
             break;
         case ControlKind::Label:
         case ControlKind::Image:
-            EXPECT_EQ(ClassOf(window), "Static");
+            EXPECT_EQ(WindowClass(window), "Static");
             break;
         }
     }
@@ -151,7 +130,7 @@ TEST_F(Layout, TheMembersAreTheirRowsWindows)
     EXPECT_EQ(windows.at("Status"), form.Status.Handle());
     EXPECT_EQ(windows.at("Image1"), form.Image1.Handle());
     EXPECT_EQ(windows.at("Label7"), form.Label7.Handle());
-    EXPECT_EQ(TextOf(form.Label7.Handle()).rfind("Nodlink v. 1.0", 0), 0u);
+    EXPECT_EQ(WindowText(form.Label7.Handle()).rfind("Nodlink v. 1.0", 0), 0u);
 }
 
 TEST_F(Layout, TabWalksTheControlsInTheirTabOrder)
@@ -162,12 +141,7 @@ TEST_F(Layout, TabWalksTheControlsInTheirTabOrder)
         form.InvertX.Handle(),      form.InvertY.Handle(), form.XSens.Handle(), form.YSens.Handle(),
         form.BaseX.Handle(),        form.BaseY.Handle(),   form.Run.Handle(),   form.Stop.Handle(),
         form.Exit.Handle()};
-    std::vector<HWND> walked{GetNextDlgTabItem(form.Handle(), nullptr, FALSE)};
-    while (walked.size() < expected.size() + 1)
-        walked.push_back(GetNextDlgTabItem(form.Handle(), walked.back(), FALSE));
-    EXPECT_EQ(walked.back(), walked.front()) << "Tab comes back to the first control";
-    walked.pop_back();
-    EXPECT_EQ(walked, expected);
+    EXPECT_EQ(TabOrder(form.Handle()), expected);
 }
 
 TEST_F(Layout, TheStatusLineGrowsToTheRightWithItsText)

@@ -3,29 +3,13 @@
 // with the driver doubles standing in for the headset.
 #include "DriverDoubles.h"
 #include "ModalAnswerer.h"
+#include "TemporaryFolder.h"
 #include "Unit1.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
-
-// A fresh folder under the temp directory, removed with everything in it.
-class TemporaryFolder {
-public:
-    TemporaryFolder();
-    ~TemporaryFolder();
-    TemporaryFolder(const TemporaryFolder&) = delete;
-    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-
-    const std::string& Path() const { return path; } // ends in '\'
-    void Write(const std::string& name, const std::string& contents) const;
-    std::string Read(const std::string& name) const; // empty when missing
-    bool Exists(const std::string& name) const;
-
-private:
-    std::string path;
-};
 
 class NodlinkTest : public testing::Test {
 protected:

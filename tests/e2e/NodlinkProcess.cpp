@@ -1,5 +1,7 @@
 #include "NodlinkProcess.h"
 
+#include "WindowInspection.h"
+
 #include <stdexcept>
 #include <vector>
 
@@ -12,13 +14,6 @@ std::string ExecutableDirectory()
     return directory.substr(0, directory.find_last_of("\\/") + 1);
 }
 
-std::string WindowText(HWND window)
-{
-    std::vector<char> text(GetWindowTextLengthA(window) + 1);
-    GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
-    return text.data();
-}
-
 // What a control of another process shows now. GetWindowText gives only the text the system
 // keeps for the window, which an edit box does not update.
 std::string ShownText(HWND window)
@@ -28,13 +23,6 @@ std::string ShownText(HWND window)
     SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
                         &copied);
     return text;
-}
-
-std::string ClassName(HWND window)
-{
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
 }
 
 DWORD ProcessOf(HWND window)
@@ -68,7 +56,7 @@ BOOL CALLBACK MatchTopLevel(HWND window, LPARAM parameter)
     auto& search = *reinterpret_cast<TopLevelSearch*>(parameter);
     if (ProcessOf(window) != search.processId || !IsWindowVisible(window))
         return TRUE;
-    const bool isDialogBox = ClassName(window) == "#32770";
+    const bool isDialogBox = WindowClass(window) == "#32770";
     if (isDialogBox != search.dialogBox || (!isDialogBox && WindowText(window) != "Nodlink"))
         return TRUE;
     search.found = window;
@@ -92,7 +80,7 @@ struct ChildSearch {
 BOOL CALLBACK MatchChild(HWND window, LPARAM parameter)
 {
     auto& search = *reinterpret_cast<ChildSearch*>(parameter);
-    if (_stricmp(ClassName(window).c_str(), search.className) != 0 || search.textOf(window) != search.text)
+    if (_stricmp(WindowClass(window).c_str(), search.className) != 0 || search.textOf(window) != search.text)
         return TRUE;
     search.found = window;
     return FALSE;
@@ -105,47 +93,11 @@ std::string BuildProgramDirectory()
     return ExecutableDirectory() + "..\\..\\program\\";
 }
 
-std::string ReadFile(const std::string& path)
+void CopyProgramFiles(const TemporaryFolder& folder, std::initializer_list<const char*> fileNames)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return {};
-    std::string contents;
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
-        contents.append(buffer, read);
-    CloseHandle(file);
-    return contents;
-}
-
-TemporaryProgramDirectory::TemporaryProgramDirectory()
-{
-    char base[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, base);
-    path = std::string(base) + "nodlink-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
-           std::to_string(GetTickCount()) + "\\";
-    if (!CreateDirectoryA(path.c_str(), nullptr))
-        throw std::runtime_error("cannot create " + path);
-}
-
-TemporaryProgramDirectory::~TemporaryProgramDirectory()
-{
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((path + "*").c_str(), &entry);
-    if (search != INVALID_HANDLE_VALUE) {
-        do
-            DeleteFileA((path + entry.cFileName).c_str());
-        while (FindNextFileA(search, &entry));
-        FindClose(search);
-    }
-    RemoveDirectoryA(path.c_str());
-}
-
-void TemporaryProgramDirectory::CopyFromBuild(const std::string& fileName) const
-{
-    if (!CopyFileA((BuildProgramDirectory() + fileName).c_str(), (path + fileName).c_str(), FALSE))
-        throw std::runtime_error("cannot copy " + fileName);
+    for (const std::string fileName : fileNames)
+        if (!CopyFileA((BuildProgramDirectory() + fileName).c_str(), (folder.Path() + fileName).c_str(), FALSE))
+            throw std::runtime_error("cannot copy " + fileName);
 }
 
 NodlinkProcess::NodlinkProcess(const std::string& programDirectory)
@@ -227,7 +179,7 @@ std::string NodlinkProcess::MessageBoxText(HWND box) const
 {
     std::string text;
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (_stricmp(ClassName(child).c_str(), "Static") == 0 &&
+        if (_stricmp(WindowClass(child).c_str(), "Static") == 0 &&
             (GetWindowLongPtrA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
             text += WindowText(child);
     return text;

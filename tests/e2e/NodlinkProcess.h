@@ -1,24 +1,12 @@
 #pragma once
-// Drives a running nodlink.exe from outside, as a user would: a temporary program directory,
-// the process, its window and controls.
+// Drives a running nodlink.exe from outside, as a user would: the process, its window and
+// controls, started from a temporary program directory.
+#include "TemporaryFolder.h"
+
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
-
-// A fresh program directory holding a copy of the built program and the simulated headset.
-class TemporaryProgramDirectory {
-public:
-    TemporaryProgramDirectory();
-    ~TemporaryProgramDirectory();
-    TemporaryProgramDirectory(const TemporaryProgramDirectory&) = delete;
-    TemporaryProgramDirectory& operator=(const TemporaryProgramDirectory&) = delete;
-
-    const std::string& Path() const { return path; }
-    void CopyFromBuild(const std::string& fileName) const;
-
-private:
-    std::string path;
-};
 
 class NodlinkProcess {
 public:
@@ -51,4 +39,6 @@ private:
 };
 
 std::string BuildProgramDirectory(); // the build's own program folder
-std::string ReadFile(const std::string& path);
+
+// Makes FOLDER a program directory: copies of these files of the build's program folder.
+void CopyProgramFiles(const TemporaryFolder& folder, std::initializer_list<const char*> fileNames);

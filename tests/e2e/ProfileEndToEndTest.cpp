@@ -12,22 +12,13 @@ std::string ZetaProfile(const std::string& xSens)
            "\r\nYSens=23\r\nAbsMode=0\r\nBaseX=5\r\nBaseY=-4\r\n";
 }
 
-void WriteProfile(const std::string& path, const std::string& contents)
-{
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
-    DWORD written = 0;
-    WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr);
-    CloseHandle(file);
-}
 }
 
 TEST(ProfileEndToEnd, AnEditSavedAtExitChangesThatKeyAndNothingElse)
 {
-    TemporaryProgramDirectory folder;
-    for (const char* file : {"nodlink.exe", "VFXDrive.dll", "VFXDraw.dll", "default.vfx"})
-        folder.CopyFromBuild(file);
-    WriteProfile(folder.Path() + "zeta.vfx", ZetaProfile("17"));
+    TemporaryFolder folder;
+    CopyProgramFiles(folder, {"nodlink.exe", "VFXDrive.dll", "VFXDraw.dll", "default.vfx"});
+    folder.Write("zeta.vfx", ZetaProfile("17"));
     NodlinkProcess nodlink(folder.Path());
 
     nodlink.SelectListEntry(nodlink.Control("ListBox", ""), "zeta.vfx");
@@ -44,6 +35,6 @@ TEST(ProfileEndToEnd, AnEditSavedAtExitChangesThatKeyAndNothingElse)
     ASSERT_TRUE(nodlink.WaitForExit(Patience, exitCode));
     EXPECT_EQ(exitCode, 0u);
 
-    EXPECT_EQ(ReadFile(folder.Path() + "zeta.vfx"), ZetaProfile("42"));
-    EXPECT_EQ(ReadFile(folder.Path() + "default.vfx"), ReadFile(BuildProgramDirectory() + "default.vfx"));
+    EXPECT_EQ(folder.Read("zeta.vfx"), ZetaProfile("42"));
+    EXPECT_EQ(folder.Read("default.vfx"), ReadWholeFile(BuildProgramDirectory() + "default.vfx"));
 }

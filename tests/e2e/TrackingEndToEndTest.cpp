@@ -9,13 +9,9 @@ constexpr DWORD Patience = 20000; // ms; generous, Wine can be slow to start a p
 
 class EndToEnd : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        for (const char* file : {"nodlink.exe", "VFXDrive.dll", "VFXDraw.dll"})
-            folder.CopyFromBuild(file);
-    }
+    void SetUp() override { CopyProgramFiles(folder, {"nodlink.exe", "VFXDrive.dll", "VFXDraw.dll"}); }
 
-    TemporaryProgramDirectory folder;
+    TemporaryFolder folder;
 };
 
 bool WaitForCursorToLeave(POINT from)

@@ -16,7 +16,7 @@ TEST_F(FormsWindow, HasAFixedDialogFrameAroundTheGivenClientAreaCentredOnTheScre
     const LONG_PTR style = GetWindowLongPtrA(form.Handle(), GWL_STYLE);
     EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU), WS_CAPTION | WS_SYSMENU);
     EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
-    EXPECT_EQ(TextOf(form.Handle()), "Sample");
+    EXPECT_EQ(WindowText(form.Handle()), "Sample");
 
     RECT frame{};
     GetWindowRect(form.Handle(), &frame);

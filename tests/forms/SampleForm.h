@@ -11,6 +11,7 @@
 #include "Label.h"
 #include "ListBox.h"
 #include "Timer.h"
+#include "WindowInspection.h"
 
 #include <gtest/gtest.h>
 
@@ -48,9 +49,6 @@ protected:
     void TearDown() override { Application->ProcessMessages(); }
 };
 
-RECT RectInParent(HWND window);            // in the parent's client coordinates
-std::vector<HWND> TabOrder(HWND form);     // from the first tab stop, as Tab walks
-std::string TextOf(HWND window);
 // Pumps messages, pausing a little between rounds, until DONE holds or the rounds run out.
 template <class Condition>
 bool PumpUntil(Condition done, int rounds = 2000)

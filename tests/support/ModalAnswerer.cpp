@@ -1,5 +1,7 @@
 #include "ModalAnswerer.h"
 
+#include "WindowInspection.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,23 +11,9 @@ namespace {
 ModalAnswerer* active = nullptr;
 constexpr UINT_PTR ReadyTimerId = 0x5AFE;
 
-std::string WindowText(HWND window)
-{
-    std::vector<char> text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1);
-    GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
-    return text.data();
-}
-
-std::string ClassName(HWND window)
-{
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
 bool IsDialogBox(HWND window)
 {
-    return ClassName(window) == "#32770";
+    return WindowClass(window) == "#32770";
 }
 
 bool HasStyle(HWND window, LONG_PTR style, LONG_PTR mask)
@@ -46,7 +34,7 @@ std::vector<HWND> VisibleChildren(HWND dialog)
 int DefaultButton(HWND dialog, const std::vector<HWND>& children)
 {
     for (HWND child : children)
-        if (_stricmp(ClassName(child).c_str(), "Button") == 0 && HasStyle(child, BS_DEFPUSHBUTTON, BS_TYPEMASK))
+        if (_stricmp(WindowClass(child).c_str(), "Button") == 0 && HasStyle(child, BS_DEFPUSHBUTTON, BS_TYPEMASK))
             return GetDlgCtrlID(child);
     const LRESULT defaultId = SendMessageA(dialog, DM_GETDEFID, 0, 0);
     return HIWORD(defaultId) == DC_HASDEFID ? LOWORD(defaultId) : 0;
@@ -59,7 +47,7 @@ SeenDialog Describe(HWND dialog)
     seen.caption = WindowText(dialog);
     const std::vector<HWND> children = VisibleChildren(dialog);
     for (HWND child : children) {
-        const std::string className = ClassName(child);
+        const std::string className = WindowClass(child);
         if (_stricmp(className.c_str(), "Button") == 0) {
             seen.buttons.push_back({GetDlgCtrlID(child), WindowText(child)});
         } else if (_stricmp(className.c_str(), "Edit") == 0) {

@@ -1,6 +1,20 @@
-#include "SampleForm.h"
+#include "WindowInspection.h"
 
 #include <algorithm>
+
+std::string WindowText(HWND window)
+{
+    std::vector<char> text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1);
+    GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
+    return text.data();
+}
+
+std::string WindowClass(HWND window)
+{
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
 
 RECT RectInParent(HWND window)
 {
@@ -18,11 +32,4 @@ std::vector<HWND> TabOrder(HWND form)
          control = GetNextDlgTabItem(form, control, FALSE))
         order.push_back(control);
     return order;
-}
-
-std::string TextOf(HWND window)
-{
-    char text[256] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
 }
