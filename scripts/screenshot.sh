@@ -27,7 +27,11 @@ trap finish EXIT
 
 mkdir -p "$(dirname "$output")"
 for _ in $(seq 100); do
-  if import -window Nodlink "$output" 2>/dev/null; then
+  # import would wait for a mouse click when the window is not there yet.
+  window=$(xwininfo -name Nodlink 2>/dev/null | sed -n 's/^xwininfo: Window id: \(0x[0-9a-f]*\).*/\1/p' || true)
+  if [ -n "$window" ]; then
+    sleep 1 # let it paint
+    import -window "$window" "$output"
     echo "saved $output"
     exit 0
   fi

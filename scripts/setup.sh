@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake ninja-build g++ libgtest-dev xvfb imagemagick clang libclang-rt-14-dev
+packages=(cmake ninja-build g++ libgtest-dev xvfb x11-utils imagemagick
           g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386)
 
 as_root() {
