@@ -10,12 +10,8 @@ scripts/setup.sh "$preset"
 arch=$(sed -n 's/^MINGW_ARCH:[A-Z]*=//p' "build/$preset/CMakeCache.txt")
 prefix="$PWD/build/$preset/wine/prefix"
 
-display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$display_file" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$display_file")"
-rm -f "$display_file"
+. scripts/xvfb.sh
+start_xvfb 1024x768
 scripts/wine-run.sh "$prefix" "$arch" "build/$preset/program/nodlink.exe" &
 nodlink=$!
 finish() {

@@ -7,12 +7,7 @@
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID)
 {
-    if (DriverDoubleControl* control = Control()) {
-        if (reason == DLL_PROCESS_ATTACH)
-            ++control->drawLoads;
-        else if (reason == DLL_PROCESS_DETACH)
-            ++control->drawUnloads;
-    }
+    CountLoad(reason, &DriverDoubleControl::drawLoads, &DriverDoubleControl::drawUnloads);
     return TRUE;
 }
 

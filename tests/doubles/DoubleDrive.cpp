@@ -7,12 +7,7 @@
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID)
 {
-    if (DriverDoubleControl* control = Control()) {
-        if (reason == DLL_PROCESS_ATTACH)
-            ++control->driveLoads;
-        else if (reason == DLL_PROCESS_DETACH)
-            ++control->driveUnloads;
-    }
+    CountLoad(reason, &DriverDoubleControl::driveLoads, &DriverDoubleControl::driveUnloads);
     return TRUE;
 }
 

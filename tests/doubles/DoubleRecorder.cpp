@@ -26,3 +26,13 @@ void Record(const char* name, uintptr_t a, uintptr_t b, uintptr_t c)
     if (control->onCall)
         control->onCall(name);
 }
+
+void CountLoad(DWORD reason, int DriverDoubleControl::*loads, int DriverDoubleControl::*unloads)
+{
+    if (DriverDoubleControl* control = Control()) {
+        if (reason == DLL_PROCESS_ATTACH)
+            ++(control->*loads);
+        else if (reason == DLL_PROCESS_DETACH)
+            ++(control->*unloads);
+    }
+}
