@@ -7,9 +7,9 @@
 
 #include <windows.h>
 
-
 const char* const TemplateProfile =
-    "[CONFIGURATION]\r\nTEST=1\r\nInvertX=0\r\nInvertY=0\r\nXSens=10\r\nYSens=10\r\nAbsMode=0\r\nBaseX=0\r\nBaseY=0\r\n";
+    "[CONFIGURATION]\r\nTEST=1\r\nInvertX=0\r\nInvertY=0\r\nXSens=10\r\nYSens=10\r\nAbsMode=0\r\n"
+    "BaseX=0\r\nBaseY=0\r\n";
 
 void NodlinkTest::SetUp()
 {
@@ -19,6 +19,7 @@ void NodlinkTest::SetUp()
     ResetDoubles();
     UseDriverScenario("full");
     Application->Initialize();
+    Application->Title = "Nodlink";
     UseProgramDirectory(folder.Path());
 }
 

@@ -10,11 +10,12 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class NodlinkTest : public testing::Test {
 protected:
-    // The program's process-wide state back to its start values, the doubles in scenario
-    // "full", and the program directory a fresh temporary folder.
+    // The program's process-wide state back to its start values, the application titled
+    // "Nodlink", the doubles in scenario "full" and the program directory a fresh temporary folder.
     void SetUp() override;
     void TearDown() override;
 
@@ -28,3 +29,12 @@ protected:
 
 // The template profile the program ships, as the tests write it into a program directory.
 extern const char* const TemplateProfile;
+
+inline void ExpectSaveQuestion(const SeenDialog& dialog)
+{
+    EXPECT_EQ(dialog.caption, "Nodlink");
+    EXPECT_EQ(dialog.text, "The current profile has been modified.Save changes?");
+    EXPECT_EQ(dialog.buttons, (std::vector<int>{IDOK, IDCANCEL}));
+    EXPECT_EQ(dialog.defaultButton, IDOK);
+    EXPECT_FALSE(dialog.hasIcon);
+}

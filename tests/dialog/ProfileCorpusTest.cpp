@@ -1,5 +1,5 @@
-// Profile files the program did not write: nothing crashes, and a load takes what the profile
-// functions read or, without a valid marker, nothing at all.
+// Profile files as start-up finds them, many not written by the program: nothing crashes, and
+// the load takes what the profile functions read or, without a valid marker, nothing at all.
 #include "ProfileTestSupport.h"
 
 #include <optional>
@@ -48,6 +48,14 @@ const CorpusCase Corpus[] = {
     {"NoSection", Lines({"TEST=1", "XSens=5"}), false, std::nullopt},
     {"JunkOnly", "junk" + Junk(4096, 1), false, std::nullopt},
     {"MarkerNotANumber", Lines({"[CONFIGURATION]", "TEST=yes", "XSens=5"}), false, std::nullopt},
+    {"NoMarker", Lines({"[CONFIGURATION]", "XSens=5"}), false, std::nullopt},
+    {"MarkerZero", Lines({"[CONFIGURATION]", "TEST=0", "XSens=5"}), false, std::nullopt},
+    {"MarkerInAnotherSection", Lines({"[Other]", "TEST=1", "[CONFIGURATION]", "XSens=5"}), false, std::nullopt},
+    {"NamesInAnyCase",
+     Lines({"[configuration]", "test=1", "INVERTX=1", "inverty=0", "xsens=-7", "YSENS=12abc", "absMode=1",
+            "BaseX=2147483647", "basey=-2147483648"}),
+     true, ShownParameters{true, false, "-7", "12", true, "2147483647", "-2147483648"}},
+    {"MissingKeys", Head, true, Zero},
     {"EmptyValues", Head + Lines({"InvertX=", "XSens=", "YSens= ", "BaseX", "=7"}), true, Zero},
     {"Letters", Head + Lines({"InvertY=on", "XSens=abc", "YSens=12abc", "BaseX=-7", "BaseY= 8 "}), true,
      ShownParameters{false, false, "0", "12", false, "-7", "8"}},

@@ -1,9 +1,8 @@
 #pragma once
 // What the profile tests share: profile texts, the parameter controls read as one record, and a
-// fixture whose plain messages carry the application title.
+// fixture that selects profiles.
 #include "NodlinkFixture.h"
 
-#include "Application.h"
 #include "PointerStep.h"
 #include "Profiles.h"
 
@@ -71,14 +70,16 @@ inline std::vector<std::string> Entries(const TListBox& list)
     return entries;
 }
 
+inline void ExpectPlainMessage(const SeenDialog& dialog, const std::string& text)
+{
+    EXPECT_EQ(dialog.caption, "Nodlink");
+    EXPECT_EQ(dialog.text, text);
+    EXPECT_EQ(dialog.buttons, std::vector<int>{IDOK});
+    EXPECT_FALSE(dialog.hasIcon);
+}
+
 class ProfileTest : public NodlinkTest {
 protected:
-    void SetUp() override
-    {
-        NodlinkTest::SetUp();
-        Application->Title = "Nodlink";
-    }
-
     // Selects NAME from code, which raises no click, and loads it.
     bool SelectAndLoad(const std::string& name)
     {
@@ -92,20 +93,3 @@ protected:
 
     std::string PathOf(const std::string& name) const { return folder.Path() + name; }
 };
-
-inline void ExpectPlainMessage(const SeenDialog& dialog, const std::string& text)
-{
-    EXPECT_EQ(dialog.caption, "Nodlink");
-    EXPECT_EQ(dialog.text, text);
-    EXPECT_EQ(dialog.ButtonIds(), std::vector<int>{IDOK});
-    EXPECT_FALSE(dialog.hasIcon);
-}
-
-inline void ExpectSaveQuestion(const SeenDialog& dialog)
-{
-    EXPECT_EQ(dialog.caption, "Nodlink");
-    EXPECT_EQ(dialog.text, "The current profile has been modified.Save changes?");
-    EXPECT_EQ(dialog.ButtonIds(), (std::vector<int>{IDOK, IDCANCEL}));
-    EXPECT_EQ(dialog.defaultButton, IDOK);
-    EXPECT_FALSE(dialog.hasIcon);
-}

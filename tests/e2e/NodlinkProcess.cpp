@@ -3,17 +3,8 @@
 #include "WindowInspection.h"
 
 #include <stdexcept>
-#include <vector>
 
 namespace {
-std::string ExecutableDirectory()
-{
-    std::vector<char> path(32768);
-    const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    std::string directory(path.data(), length);
-    return directory.substr(0, directory.find_last_of("\\/") + 1);
-}
-
 // What a control of another process shows now. GetWindowText gives only the text the system
 // keeps for the window, which an edit box does not update.
 std::string ShownText(HWND window)
@@ -23,13 +14,6 @@ std::string ShownText(HWND window)
     SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
                         &copied);
     return text;
-}
-
-DWORD ProcessOf(HWND window)
-{
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    return processId;
 }
 
 // Polls until FOUND returns a window or the time runs out.
@@ -45,52 +29,39 @@ HWND WaitForWindow(DWORD timeoutMs, Find found)
     }
 }
 
-struct TopLevelSearch {
-    DWORD processId;
-    bool dialogBox;
-    HWND found;
-};
-
-BOOL CALLBACK MatchTopLevel(HWND window, LPARAM parameter)
-{
-    auto& search = *reinterpret_cast<TopLevelSearch*>(parameter);
-    if (ProcessOf(window) != search.processId || !IsWindowVisible(window))
-        return TRUE;
-    const bool isDialogBox = WindowClass(window) == "#32770";
-    if (isDialogBox != search.dialogBox || (!isDialogBox && WindowText(window) != "Nodlink"))
-        return TRUE;
-    search.found = window;
-    return FALSE;
-}
-
+// A visible top-level window of the process: a dialog box, or else the window titled "Nodlink".
 HWND FindTopLevel(DWORD processId, bool dialogBox)
 {
-    TopLevelSearch search{processId, dialogBox, nullptr};
-    EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+        DWORD windowProcess = 0;
+        GetWindowThreadProcessId(window, &windowProcess);
+        const bool isDialogBox = WindowClass(window) == "#32770";
+        if (windowProcess == processId && IsWindowVisible(window) && isDialogBox == dialogBox &&
+            (dialogBox || WindowText(window) == "Nodlink"))
+            return window;
+    }
+    return nullptr;
 }
 
-struct ChildSearch {
-    const char* className;
-    const char* text;
-    std::string (*textOf)(HWND);
-    HWND found;
-};
-
-BOOL CALLBACK MatchChild(HWND window, LPARAM parameter)
+// Depth first, as the controls sit inside group boxes.
+HWND FindDescendant(HWND parent, const char* className, const char* text)
 {
-    auto& search = *reinterpret_cast<ChildSearch*>(parameter);
-    if (_stricmp(WindowClass(window).c_str(), search.className) != 0 || search.textOf(window) != search.text)
-        return TRUE;
-    search.found = window;
-    return FALSE;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (_stricmp(WindowClass(child).c_str(), className) == 0 && ShownText(child) == text)
+            return child;
+        if (HWND found = FindDescendant(child, className, text))
+            return found;
+    }
+    return nullptr;
 }
 }
 
 std::string BuildProgramDirectory()
 {
     // Test executables live in tests/bin of the build tree, the program in program/.
-    return ExecutableDirectory() + "..\\..\\program\\";
+    char path[MAX_PATH] = {};
+    const std::string executable(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
+    return executable.substr(0, executable.find_last_of("\\/") + 1) + "..\\..\\program\\";
 }
 
 void CopyProgramFiles(const TemporaryFolder& folder, std::initializer_list<const char*> fileNames)
@@ -123,25 +94,9 @@ NodlinkProcess::~NodlinkProcess()
     CloseHandle(process.hProcess);
 }
 
-HWND NodlinkProcess::Control(const char* className, const char* text) const
+HWND NodlinkProcess::Control(const char* className, const char* text, DWORD timeoutMs) const
 {
-    ChildSearch search{className, text, WindowText, nullptr};
-    EnumChildWindows(window, MatchChild, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-std::string NodlinkProcess::Text(HWND control) const
-{
-    return WindowText(control);
-}
-
-HWND NodlinkProcess::WaitForControl(const char* className, const char* text, DWORD timeoutMs) const
-{
-    return WaitForWindow(timeoutMs, [&] {
-        ChildSearch search{className, text, ShownText, nullptr};
-        EnumChildWindows(window, MatchChild, reinterpret_cast<LPARAM>(&search));
-        return search.found;
-    });
+    return WaitForWindow(timeoutMs, [&] { return FindDescendant(window, className, text); });
 }
 
 void NodlinkProcess::Click(HWND button) const
@@ -165,9 +120,14 @@ void NodlinkProcess::SetText(HWND control, const std::string& text) const
     SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
+std::string NodlinkProcess::StatusText() const
+{
+    return WindowText(status);
+}
+
 bool NodlinkProcess::WaitForStatusPrefix(const std::string& prefix, DWORD timeoutMs) const
 {
-    return WaitForWindow(timeoutMs, [&] { return WindowText(status).starts_with(prefix) ? status : nullptr; });
+    return WaitForWindow(timeoutMs, [&] { return StatusText().starts_with(prefix) ? status : nullptr; });
 }
 
 HWND NodlinkProcess::WaitForMessageBox(DWORD timeoutMs) const
@@ -175,19 +135,10 @@ HWND NodlinkProcess::WaitForMessageBox(DWORD timeoutMs) const
     return WaitForWindow(timeoutMs, [this] { return FindTopLevel(process.dwProcessId, true); });
 }
 
-std::string NodlinkProcess::MessageBoxText(HWND box) const
-{
-    std::string text;
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (_stricmp(WindowClass(child).c_str(), "Static") == 0 &&
-            (GetWindowLongPtrA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
-            text += WindowText(child);
-    return text;
-}
-
 void NodlinkProcess::Press(HWND box, int buttonId) const
 {
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, buttonId)));
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box, buttonId)));
 }
 
 bool NodlinkProcess::WaitForExit(DWORD timeoutMs, DWORD& exitCode) const

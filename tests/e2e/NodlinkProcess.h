@@ -10,25 +10,23 @@
 
 class NodlinkProcess {
 public:
+    // Starts the program and waits for its window; the status line is the label reading "Stopped".
     explicit NodlinkProcess(const std::string& programDirectory);
     ~NodlinkProcess(); // kills the process if it still runs
     NodlinkProcess(const NodlinkProcess&) = delete;
     NodlinkProcess& operator=(const NodlinkProcess&) = delete;
 
     HWND Window() const { return window; }
-    HWND Control(const char* className, const char* text) const; // first match, searched in depth
-    HWND StatusLabel() const { return status; }
-    std::string Text(HWND control) const;
-
-    // The first control showing TEXT now, edit boxes included, once one does.
-    HWND WaitForControl(const char* className, const char* text, DWORD timeoutMs) const;
+    // The first control, searched in depth, that shows TEXT now (edit boxes included), once one
+    // does within TIMEOUTMS.
+    HWND Control(const char* className, const char* text, DWORD timeoutMs = 0) const;
     void Click(HWND button) const; // posted, so a message box it opens does not block us
     // Selects the entry TEXT and tells the list's parent, as a user's selection does; posted.
     void SelectListEntry(HWND list, const std::string& text) const;
     void SetText(HWND control, const std::string& text) const;
+    std::string StatusText() const; // empty when no label read "Stopped" at the start
     bool WaitForStatusPrefix(const std::string& prefix, DWORD timeoutMs) const;
     HWND WaitForMessageBox(DWORD timeoutMs) const; // a dialog box of the process
-    std::string MessageBoxText(HWND box) const;
     void Press(HWND box, int buttonId) const; // posted
     bool WaitForExit(DWORD timeoutMs, DWORD& exitCode) const;
 

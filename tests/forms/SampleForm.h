@@ -1,6 +1,6 @@
 #pragma once
-// A form with every control kind, laid out like a small settings dialog, and helpers to look
-// at windows the way a user or the dialog manager sees them.
+// A form with every control kind, laid out like a small settings dialog, and a fresh
+// application for every test.
 #include "Application.h"
 #include "Button.h"
 #include "CheckBox.h"
@@ -15,9 +15,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 constexpr int TwoColoursJpeg = 201; // 40 x 10: left half red, right half blue
 constexpr int NotAPicture = 202;
 
@@ -29,7 +26,6 @@ struct SampleForm : TForm {
     TButton second{left, {160, 80, 49, 25}, "Second"};
     TButton third{left, {160, 48, 49, 25}, "Third"};
     TGroupBox right{*this, {240, 8, 209, 273}, "Right"};
-    TLabel checkLabel{right, {16, 24, 37, 13}, "Check"};
     TCheckBox check{right, {144, 24, 33, 25}};
     TEdit edit{right, {144, 88, 33, 21}, "10"};
     TLabel status{*this, {16, 288, 71, 24}, "Stopped"};
@@ -38,7 +34,6 @@ struct SampleForm : TForm {
     TTimer timer{*this, 3};
 };
 
-// A fresh application for every test.
 class FormsTest : public testing::Test {
 protected:
     void SetUp() override

@@ -15,19 +15,24 @@ void CALLBACK CloseForgottenBox(HWND, UINT, UINT_PTR, DWORD)
 }
 }
 
-TEST_F(FormsTimer, IsOffAtFirstFiresWhenEnabledAndStopsWhenDisabled)
+TEST_F(FormsTimer, IsOffAtFirstFiresWhenEnabledAndStopsWhenDisabledOrDestroyed)
 {
     SampleForm form;
     int ticks = 0;
-    form.timer.OnTimer = [&] { ++ticks; };
-    EXPECT_FALSE(form.timer.Enabled());
+    auto timer = std::make_unique<TTimer>(form, 3);
+    timer->OnTimer = [&] { ++ticks; };
     PumpUntil([] { return false; }, 50);
     EXPECT_EQ(ticks, 0);
 
-    form.timer.SetEnabled(true);
+    timer->SetEnabled(true);
     EXPECT_TRUE(PumpUntil([&] { return ticks >= 3; }));
-    form.timer.SetEnabled(false);
+    timer->SetEnabled(false);
     const int ticksWhenStopped = ticks;
+    PumpUntil([] { return false; }, 50);
+    EXPECT_EQ(ticks, ticksWhenStopped);
+
+    timer->SetEnabled(true);
+    timer.reset();
     PumpUntil([] { return false; }, 50);
     EXPECT_EQ(ticks, ticksWhenStopped);
 }
@@ -47,16 +52,4 @@ TEST_F(FormsTimer, FiresInsideAMessageBoxModalLoop)
     KillTimer(nullptr, watchdog);
     EXPECT_EQ(answer, IDOK);
     EXPECT_GE(ticks, 3);
-}
-
-TEST_F(FormsTimer, ADestroyedTimerNeverFires)
-{
-    SampleForm form;
-    int ticks = 0;
-    auto timer = std::make_unique<TTimer>(form, 3);
-    timer->OnTimer = [&] { ++ticks; };
-    timer->SetEnabled(true);
-    timer.reset();
-    PumpUntil([] { return false; }, 50);
-    EXPECT_EQ(ticks, 0);
 }

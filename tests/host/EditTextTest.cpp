@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <utility>
 
 namespace {
 // An independent reference: 10^32 is a multiple of 2^32, so only the last 32 digits count,
@@ -31,37 +32,17 @@ int32_t Reference(const std::string& text)
 }
 }
 
-TEST(EditTextToInteger, ReadsWhatTheUserMeant)
+TEST(EditTextToInteger, ReadsTheExamplesAndWrapsAroundBeyondThirtyTwoBits)
 {
-    EXPECT_EQ(EditTextToInteger("10"), 10);
-    EXPECT_EQ(EditTextToInteger("-25"), -25);
-    EXPECT_EQ(EditTextToInteger("+7"), 7);
-    EXPECT_EQ(EditTextToInteger(" -7"), -7);
-    EXPECT_EQ(EditTextToInteger("\t\n\v\f\r 3"), 3);
-    EXPECT_EQ(EditTextToInteger("12abc"), 12);
-    EXPECT_EQ(EditTextToInteger("007"), 7);
-}
-
-TEST(EditTextToInteger, NoDigitsGiveZero)
-{
-    EXPECT_EQ(EditTextToInteger(""), 0);
-    EXPECT_EQ(EditTextToInteger("abc"), 0);
-    EXPECT_EQ(EditTextToInteger("-"), 0);
-    EXPECT_EQ(EditTextToInteger("+-5"), 0);
-    EXPECT_EQ(EditTextToInteger("- 5"), 0);
-    // Only the six classic blanks are skipped; a no-break space ends the number.
-    EXPECT_EQ(EditTextToInteger("\xA0" "5"), 0);
-}
-
-TEST(EditTextToInteger, WrapsAroundBeyondThirtyTwoBits)
-{
-    EXPECT_EQ(EditTextToInteger("2147483647"), INT32_MAX);
-    EXPECT_EQ(EditTextToInteger("-2147483648"), INT32_MIN);
-    EXPECT_EQ(EditTextToInteger("2147483648"), INT32_MIN);
-    EXPECT_EQ(EditTextToInteger("4294967295"), -1);
-    EXPECT_EQ(EditTextToInteger("4294967296"), 0);
-    EXPECT_EQ(EditTextToInteger("-4294967297"), -1);
-    EXPECT_EQ(EditTextToInteger("99999999999999999999999999999999999999999"), Reference("99999999999999999999999999999999999999999"));
+    const std::pair<const char*, int32_t> cases[] = {
+        {"10", 10}, {"+7", 7}, {" -7", -7}, {"\t\n\v\f\r 3", 3}, {"12abc", 12}, {"007", 7},
+        // No digits give 0; only the six classic blanks are skipped, not a no-break space.
+        {"", 0}, {"abc", 0}, {"-", 0}, {"+-5", 0}, {"- 5", 0}, {"\xA0" "5", 0},
+        {"2147483647", INT32_MAX}, {"-2147483648", INT32_MIN}, {"2147483648", INT32_MIN},
+        {"4294967295", -1}, {"4294967296", 0}, {"-4294967297", -1},
+        {"99999999999999999999999999999999999999999", -1}};
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(EditTextToInteger(text), expected) << '"' << text << '"';
 }
 
 TEST(EditTextToInteger, AgreesWithTheReferenceOnRandomText)

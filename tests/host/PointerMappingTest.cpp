@@ -3,6 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
+
+bool operator==(const PointerMove& a, const PointerMove& b)
+{
+    return a.Absolute == b.Absolute && a.EventX == b.EventX && a.EventY == b.EventY && a.ShownX == b.ShownX &&
+           a.ShownY == b.ShownY;
+}
+
+std::ostream& operator<<(std::ostream& out, const PointerMove& move)
+{
+    return out << (move.Absolute ? "absolute" : "relative") << " event (" << move.EventX << ", " << move.EventY
+               << "), shown (" << move.ShownX << ", " << move.ShownY << ")";
+}
 
 namespace {
 constexpr MappingParameterSet Relative(int32_t xSens, int32_t ySens)
@@ -10,9 +23,20 @@ constexpr MappingParameterSet Relative(int32_t xSens, int32_t ySens)
     return {false, false, false, xSens, ySens, 0, 0};
 }
 
-constexpr MappingParameterSet Absolute(int32_t xSens, int32_t ySens, int32_t baseX, int32_t baseY)
+constexpr MappingParameterSet Absolute(int32_t xSens, int32_t ySens, int32_t baseX = 0, int32_t baseY = 0)
 {
     return {true, false, false, xSens, ySens, baseX, baseY};
+}
+
+constexpr MappingParameterSet Inverted(MappingParameterSet parameters)
+{
+    parameters.InvertX = parameters.InvertY = true;
+    return parameters;
+}
+
+constexpr PointerMove RelativeMove(int32_t dx, int32_t dy)
+{
+    return {false, dx, dy, dx, dy};
 }
 
 // Keeps the per-process state of the tick between calls, as the program does.
@@ -26,160 +50,72 @@ struct Tracking {
     }
 };
 
-Tracking AfterBaseline(int32_t x, int32_t y)
-{
-    return {{x, y}, false};
+struct OneTick {
+    const char* what;
+    MappingParameterSet parameters;
+    Tracking before;
+    int32_t x, y;
+    PointerMove expected;
+};
+
+const OneTick OneTicks[] = {
+    {"first relative tick", Relative(1, 1), {{-40000, 90000}, true}, 50000, 100, RelativeMove(0, 0)},
+    {"change of -25 at sensitivity 10", Relative(10, 10), {{1000, 1000}, false}, 975, 1025, RelativeMove(2, -2)},
+    {"change below the sensitivity", Relative(10, 10), {{1000, 1000}, false}, 1009, 991, RelativeMove(0, 0)},
+    {"negative sensitivity", Relative(-10, -10), {{1000, 1000}, false}, 975, 1025, RelativeMove(-2, 2)},
+    {"inversion", Inverted(Relative(10, 10)), {{64535, 64535}, false}, 975, 1025, RelativeMove(-2, 2)},
+    {"differences wrap", Relative(1, 1), {{INT32_MIN, INT32_MAX}, false}, 1, -1, RelativeMove(INT32_MAX, INT32_MIN)},
+    {"a jump across the range", Relative(1, 1), {{65535, 0}, false}, 0, 65535, RelativeMove(65535, -65535)},
+    {"relative sensitivity 0 on x", Relative(0, 1), {{1000, 1000}, false}, 500, 900, RelativeMove(0, 100)},
+    {"relative sensitivity 0 on y", Relative(1, 0), {{1000, 1000}, false}, 500, 900, RelativeMove(500, 0)},
+    {"relative INT32_MIN / -1", Relative(-1, -1), {{0, INT32_MAX}, false}, INT32_MIN, -1,
+     RelativeMove(INT32_MIN, INT32_MIN)},
+    {"initial parameters, sample 0", Inverted(Absolute(1, 1)), {}, 0, 0, {true, 65535, 65535, 65535, 65535}},
+    {"bases not shown", Absolute(4, -2, 100, -50), {}, 401, 1001, {true, 200, -550, 100, -500}},
+    {"truncation toward zero, no clamping", Absolute(4, 4, -1000, 70000), {}, -401, 7, {true, -1100, 70001, -100, 1}},
+    {"base plus quotient wraps", Absolute(1, 1, INT32_MAX, INT32_MIN), {}, 1, -1, {true, INT32_MIN, INT32_MAX, 1, -1}},
+    {"inversion wraps", Inverted(Absolute(1, 1)), {}, INT32_MIN, 65536,
+     {true, INT32_MIN + 65535, -1, INT32_MIN + 65535, -1}},
+    {"absolute sensitivity 0 on x", Absolute(0, 2, 300, 400), {}, 5000, 5000, {true, 300, 2900, 0, 2500}},
+    {"absolute sensitivity 0 on y", Absolute(2, 0, 300, 400), {}, 5000, 5000, {true, 2800, 400, 2500, 0}},
+    {"absolute INT32_MIN / -1", Absolute(-1, -1, 5, 0), {}, INT32_MIN, 7, {true, INT32_MIN + 5, -7, INT32_MIN, -7}},
+};
 }
 
-void ExpectEvent(const PointerMove& move, int32_t x, int32_t y)
+TEST(PointerMapping, MapsOneTickAsTheArithmeticSays)
 {
-    EXPECT_EQ(move.EventX, x);
-    EXPECT_EQ(move.EventY, y);
+    for (const OneTick& tick : OneTicks) {
+        Tracking tracking = tick.before;
+        EXPECT_EQ(tracking.Tick(tick.parameters, tick.x, tick.y), tick.expected) << tick.what;
+    }
 }
 
-void ExpectShown(const PointerMove& move, int32_t x, int32_t y)
-{
-    EXPECT_EQ(move.ShownX, x);
-    EXPECT_EQ(move.ShownY, y);
-}
-}
-
-TEST(PointerMappingRelative, FirstTickTakesABaselineAndMovesZero)
+TEST(PointerMapping, EveryTickKeepsItsSampleAfterInversionForTheNextRelativeTick)
 {
     Tracking tracking;
-    tracking.lastSample = {-40000, 90000};
-    const PointerMove first = tracking.Tick(Relative(1, 1), 50000, 100);
-    EXPECT_FALSE(first.Absolute);
-    ExpectEvent(first, 0, 0);
-    ExpectShown(first, 0, 0);
+    tracking.Tick(Relative(1, 1), 50000, 100);
     EXPECT_FALSE(tracking.firstSample);
-    EXPECT_EQ(tracking.lastSample.X, 50000);
-    EXPECT_EQ(tracking.lastSample.Y, 100);
+    EXPECT_EQ(tracking.Tick(Relative(1, 1), 49990, 130), RelativeMove(10, -30));
 
-    ExpectEvent(tracking.Tick(Relative(1, 1), 49990, 130), 10, -30);
+    MappingParameterSet invertedY = Absolute(3, 3);
+    invertedY.InvertY = true;
+    tracking.Tick(invertedY, 2000, 2000);
+    EXPECT_EQ(tracking.lastSample.X, 2000);
+    EXPECT_EQ(tracking.lastSample.Y, 63535);
+    EXPECT_EQ(tracking.Tick(Relative(1, 1), 1975, 63545), RelativeMove(25, -10));
 }
 
-TEST(PointerMappingRelative, MovesByPreviousMinusCurrentAndDropsTheRemainder)
-{
-    Tracking tracking = AfterBaseline(1000, 1000);
-    const PointerMove move = tracking.Tick(Relative(10, 10), 1025, 975);
-    ExpectEvent(move, -2, 2);
-    ExpectShown(move, -2, 2);
-
-    // Changes below the sensitivity are lost however far they go in total.
-    for (int i = 1; i <= 5; ++i)
-        ExpectEvent(tracking.Tick(Relative(10, 10), 1025 + 9 * i, 975 - 9 * i), 0, 0);
-    EXPECT_EQ(tracking.lastSample.X, 1070);
-    EXPECT_EQ(tracking.lastSample.Y, 930);
-}
-
-TEST(PointerMappingRelative, NegativeSensitivityAndInversionReverseTheDirection)
-{
-    Tracking reversed = AfterBaseline(1000, 1000);
-    ExpectEvent(reversed.Tick(Relative(-10, -10), 1025, 975), 2, -2);
-
-    MappingParameterSet inverted = Relative(10, 10);
-    inverted.InvertX = true;
-    Tracking tracking = AfterBaseline(65535 - 1000, 1000);
-    ExpectEvent(tracking.Tick(inverted, 1025, 1025), 2, -2);
-    EXPECT_EQ(tracking.lastSample.X, 65535 - 1025);
-    EXPECT_EQ(tracking.lastSample.Y, 1025);
-}
-
-TEST(PointerMappingAbsolute, InitialParametersPutSampleZeroInTheFarCorner)
-{
-    const MappingParameterSet initial{true, true, true, 1, 1, 0, 0};
-    Tracking tracking;
-    const PointerMove move = tracking.Tick(initial, 0, 0);
-    EXPECT_TRUE(move.Absolute);
-    ExpectEvent(move, 65535, 65535);
-    ExpectShown(move, 65535, 65535);
-    ExpectEvent(tracking.Tick(initial, 65535, 40000), 0, 25535);
-}
-
-TEST(PointerMappingAbsolute, ShowsTheQuotientsWithoutTheBases)
+TEST(PointerMapping, AbsoluteTicksLeaveTheFirstRelativeTickItsFreshBaseline)
 {
     Tracking tracking;
-    const PointerMove move = tracking.Tick(Absolute(4, -2, 100, -50), 401, 1001);
-    ExpectShown(move, 100, -500);
-    ExpectEvent(move, 200, -550);
-    // Truncation toward zero, and bases that push the event off the screen stay unclamped.
-    const PointerMove negative = tracking.Tick(Absolute(4, 4, -1000, 70000), -401, 7);
-    ExpectShown(negative, -100, 1);
-    ExpectEvent(negative, -1100, 70001);
-}
-
-TEST(PointerMappingAbsolute, KeepsLastSampleButLeavesTheFirstRelativeTickItsBaseline)
-{
-    MappingParameterSet absolute = Absolute(3, 3, 0, 0);
-    absolute.InvertY = true;
-    Tracking tracking;
-    tracking.Tick(absolute, 1000, 1000);
-    EXPECT_EQ(tracking.lastSample.X, 1000);
-    EXPECT_EQ(tracking.lastSample.Y, 64535);
+    tracking.Tick(Absolute(3, 3), 1000, 1000);
     EXPECT_TRUE(tracking.firstSample);
-    ExpectEvent(tracking.Tick(Relative(1, 1), 1500, 1500), 0, 0);
-
-    // Once a relative tick has cleared FirstSample, relative tracking resumes from the last
-    // absolute sample.
-    tracking.Tick(Absolute(3, 3, 0, 0), 2000, 2000);
-    ExpectEvent(tracking.Tick(Relative(1, 1), 1975, 2010), 25, -10);
+    EXPECT_EQ(tracking.Tick(Relative(1, 1), 1500, 1500), RelativeMove(0, 0));
 }
 
-TEST(PointerMappingWrapAround, DifferencesWrapAtThirtyTwoBits)
+TEST(PointerMapping, ChangesBelowTheSensitivityAreLostHoweverFarTheyGo)
 {
-    Tracking tracking = AfterBaseline(INT32_MIN, INT32_MAX);
-    ExpectEvent(tracking.Tick(Relative(1, 1), 1, -1), INT32_MAX, INT32_MIN);
-    // A jump from one end of the tracker's range to the other is one large move.
-    Tracking jump = AfterBaseline(65535, 0);
-    ExpectEvent(jump.Tick(Relative(1, 1), 0, 65535), 65535, -65535);
-}
-
-TEST(PointerMappingWrapAround, BasePlusQuotientWraps)
-{
-    Tracking tracking;
-    const PointerMove move = tracking.Tick(Absolute(1, 1, INT32_MAX, INT32_MIN), 1, -1);
-    ExpectEvent(move, INT32_MIN, INT32_MAX);
-    ExpectShown(move, 1, -1);
-}
-
-TEST(PointerMappingWrapAround, InversionWraps)
-{
-    MappingParameterSet inverted = Absolute(1, 1, 0, 0);
-    inverted.InvertX = inverted.InvertY = true;
-    Tracking tracking;
-    ExpectEvent(tracking.Tick(inverted, INT32_MIN, INT32_MAX), INT32_MIN + 65535, 65535 - INT32_MAX);
-    ExpectEvent(tracking.Tick(inverted, -1, 65536), 65536, -1);
-}
-
-TEST(PointerMappingSensitivityZero, LeavesThatAxisStillInRelativeMode)
-{
-    Tracking tracking = AfterBaseline(1000, 1000);
-    ExpectEvent(tracking.Tick(Relative(0, 1), 500, 900), 0, 100);
-    ExpectEvent(tracking.Tick(Relative(1, 0), 400, 100), 100, 0);
-    ExpectEvent(tracking.Tick(Relative(0, 0), 0, 0), 0, 0);
-    EXPECT_EQ(tracking.lastSample.X, 0);
-    EXPECT_EQ(tracking.lastSample.Y, 0);
-}
-
-TEST(PointerMappingSensitivityZero, PlacesThatAxisAtItsBaseInAbsoluteMode)
-{
-    Tracking tracking;
-    const PointerMove xStill = tracking.Tick(Absolute(0, 2, 300, 400), 5000, 5000);
-    ExpectShown(xStill, 0, 2500);
-    ExpectEvent(xStill, 300, 2900);
-    const PointerMove yStill = tracking.Tick(Absolute(2, 0, 300, 400), 5000, 5000);
-    ExpectShown(yStill, 2500, 0);
-    ExpectEvent(yStill, 2800, 400);
-}
-
-TEST(PointerMappingSensitivityMinusOne, MostNegativeValueWrapsInsteadOfTrapping)
-{
-    Tracking absolute;
-    const PointerMove placed = absolute.Tick(Absolute(-1, -1, 5, 0), INT32_MIN, 7);
-    ExpectShown(placed, INT32_MIN, -7);
-    ExpectEvent(placed, INT32_MIN + 5, -7);
-
-    Tracking relative = AfterBaseline(0, INT32_MAX);
-    ExpectEvent(relative.Tick(Relative(-1, -1), INT32_MIN, -1), INT32_MIN, INT32_MIN);
+    Tracking tracking{{1000, 1000}, false};
+    for (int i = 1; i <= 5; ++i)
+        EXPECT_EQ(tracking.Tick(Relative(10, 10), 1000 + 9 * i, 1000 - 9 * i), RelativeMove(0, 0)) << "tick " << i;
 }

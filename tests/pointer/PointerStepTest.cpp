@@ -6,30 +6,43 @@
 
 #include <windows.h>
 
-#include <string>
+#include <utility>
 #include <vector>
 
 namespace {
-struct SendCall {
-    UINT count;
-    int size;
-    INPUT input;
-};
-
-std::vector<SendCall> sent;
+std::vector<INPUT> sent;
 
 UINT WINAPI CaptureInput(UINT count, LPINPUT inputs, int size)
 {
-    sent.push_back({count, size, inputs[0]});
+    EXPECT_EQ(count, 1u);
+    EXPECT_EQ(size, static_cast<int>(sizeof(INPUT)));
+    sent.push_back(inputs[0]);
     return count;
 }
 
-int TrackingReads()
+// Every field of the last step's one event.
+void ExpectSentEvent(DWORD flags, LONG dx, LONG dy)
 {
-    int reads = 0;
-    for (const std::string& name : CallNames())
-        reads += name == "VFXGetTracking";
-    return reads;
+    ASSERT_FALSE(sent.empty());
+    const INPUT& input = sent.back();
+    EXPECT_EQ(input.type, static_cast<DWORD>(INPUT_MOUSE));
+    EXPECT_EQ(input.mi.dwFlags, flags);
+    EXPECT_EQ(input.mi.dx, dx);
+    EXPECT_EQ(input.mi.dy, dy);
+    EXPECT_EQ(input.mi.mouseData, 0u);
+    EXPECT_EQ(input.mi.time, 0u);
+    EXPECT_EQ(input.mi.dwExtraInfo, 0u);
+}
+
+// One step with the driver holding (x, y, z); gives what the step showed.
+std::pair<int32_t, int32_t> StepWithSample(int32_t x, int32_t y, int32_t z = 0)
+{
+    Doubles().sample[0] = x;
+    Doubles().sample[1] = y;
+    Doubles().sample[2] = z;
+    std::pair<int32_t, int32_t> shown{-1, -1};
+    PointerStep(shown.first, shown.second);
+    return shown;
 }
 
 class PointerStepTest : public testing::Test {
@@ -50,109 +63,49 @@ protected:
         CloseTracker();
         UnloadDriverDoubles();
     }
-
-    static void SetSample(int32_t x, int32_t y, int32_t z)
-    {
-        Doubles().sample[0] = x;
-        Doubles().sample[1] = y;
-        Doubles().sample[2] = z;
-    }
-
-    // The one event of the last step, checked for everything but its coordinates and flags.
-    static const MOUSEINPUT& SentMouseInput()
-    {
-        const SendCall& call = sent.back();
-        EXPECT_EQ(call.count, 1u);
-        EXPECT_EQ(call.size, static_cast<int>(sizeof(INPUT)));
-        EXPECT_EQ(call.input.type, static_cast<DWORD>(INPUT_MOUSE));
-        EXPECT_EQ(call.input.mi.mouseData, 0u);
-        EXPECT_EQ(call.input.mi.time, 0u);
-        EXPECT_EQ(call.input.mi.dwExtraInfo, 0u);
-        return call.input.mi;
-    }
 };
 }
 
-TEST_F(PointerStepTest, AbsoluteModeSendsOneAbsoluteMove)
+TEST_F(PointerStepTest, AbsoluteModeSendsOneAbsoluteMoveAndShowsTheQuotients)
 {
     MappingParameters = {true, false, true, 4, 2, 100, -50};
-    SetSample(401, 65535 - 1001, 12345);
-    int32_t shownX = 0, shownY = 0;
-    PointerStep(shownX, shownY);
-
-    ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(TrackingReads(), 1);
-    const MOUSEINPUT& mouse = SentMouseInput();
-    EXPECT_EQ(mouse.dwFlags, 0x8001u);
-    EXPECT_EQ(mouse.dx, 200);
-    EXPECT_EQ(mouse.dy, 450);
+    const auto [shownX, shownY] = StepWithSample(401, 65535 - 1001, 12345);
+    EXPECT_EQ(sent.size(), 1u);
+    EXPECT_EQ(Doubles().callCount, 4) << "VFXGetTracking once after the three calls of the open";
+    ExpectSentEvent(0x8001, 200, 450);
     EXPECT_EQ(shownX, 100);
     EXPECT_EQ(shownY, 500);
 }
 
-TEST_F(PointerStepTest, RelativeModeSendsOneRelativeMove)
+TEST_F(PointerStepTest, RelativeModeSendsOneRelativeMoveFromLastSample)
 {
     MappingParameters = {false, false, false, 10, -10, 777, 777};
     FirstSample = false;
     LastSample = {1000, 1000};
-    SetSample(975, 1032, 0);
-    int32_t shownX = 0, shownY = 0;
-    PointerStep(shownX, shownY);
-
-    ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(TrackingReads(), 1);
-    const MOUSEINPUT& mouse = SentMouseInput();
-    EXPECT_EQ(mouse.dwFlags, 0x0001u);
-    EXPECT_EQ(mouse.dx, 2);
-    EXPECT_EQ(mouse.dy, 3);
+    const auto [shownX, shownY] = StepWithSample(975, 1032);
+    EXPECT_EQ(sent.size(), 1u);
+    ExpectSentEvent(0x0001, 2, 3);
     EXPECT_EQ(shownX, 2);
     EXPECT_EQ(shownY, 3);
+    EXPECT_EQ(LastSample.X, 975);
+    EXPECT_EQ(LastSample.Y, 1032);
 }
 
-TEST_F(PointerStepTest, FailedReadRepeatsTheLastPositionInAbsoluteMode)
+TEST_F(PointerStepTest, AFailedReadIsMappedWithWhatTheHoldersHold)
 {
     MappingParameters = {true, true, false, 1, 1, 0, 0};
-    SetSample(20000, 30000, 0);
-    int32_t shownX = 0, shownY = 0;
-    PointerStep(shownX, shownY);
-
+    StepWithSample(20000, 30000);
     Doubles().trackingStatus = 2;
     Doubles().trackingWrites = false;
-    SetSample(1, 1, 1);
-    PointerStep(shownX, shownY);
+    EXPECT_EQ(StepWithSample(1, 1, 1).first, 65535 - 20000);
+    ExpectSentEvent(0x8001, 65535 - 20000, 30000); // the same position again
 
-    ASSERT_EQ(sent.size(), 2u);
-    EXPECT_EQ(TrackingReads(), 2);
-    const MOUSEINPUT& mouse = SentMouseInput();
-    EXPECT_EQ(mouse.dwFlags, 0x8001u);
-    EXPECT_EQ(mouse.dx, 65535 - 20000);
-    EXPECT_EQ(mouse.dy, 30000);
-    EXPECT_EQ(shownX, 65535 - 20000);
-    EXPECT_EQ(shownY, 30000);
-}
-
-TEST_F(PointerStepTest, FailedReadStillSendsAZeroMoveInRelativeMode)
-{
-    MappingParameters = {false, true, true, 1, 1, 0, 0};
+    MappingParameters.AbsMode = false;
     FirstSample = false;
-    LastSample = {0, 0};
-    SetSample(20000, 30000, 0);
-    int32_t shownX = 0, shownY = 0;
-    PointerStep(shownX, shownY);
-    EXPECT_EQ(sent.back().input.mi.dx, 0 - (65535 - 20000));
-
     Doubles().trackingStatus = 3;
-    Doubles().trackingWrites = false;
-    SetSample(1, 1, 1);
-    PointerStep(shownX, shownY);
-
-    ASSERT_EQ(sent.size(), 2u);
-    const MOUSEINPUT& mouse = SentMouseInput();
-    EXPECT_EQ(mouse.dwFlags, 0x0001u);
-    EXPECT_EQ(mouse.dx, 0);
-    EXPECT_EQ(mouse.dy, 0);
-    EXPECT_EQ(shownX, 0);
-    EXPECT_EQ(shownY, 0);
+    EXPECT_EQ(StepWithSample(1, 1, 1).first, 0);
+    ExpectSentEvent(0x0001, 0, 0); // a zero move
+    EXPECT_EQ(sent.size(), 3u);
 }
 
 TEST_F(PointerStepTest, RealSendInputPlacesTheCursorOnTheExpectedPixel)
@@ -165,10 +118,8 @@ TEST_F(PointerStepTest, RealSendInputPlacesTheCursorOnTheExpectedPixel)
     const int32_t normalisedY = (target.y * 65536 + height - 1) / height;
     // The initial parameters: both axes inverted, sensitivity 1, no base.
     MappingParameters = {true, true, true, 1, 1, 0, 0};
-    SetSample(65535 - normalisedX, 65535 - normalisedY, 0);
     ASSERT_TRUE(SetCursorPos(target.x + 40, target.y + 30));
-    int32_t shownX = 0, shownY = 0;
-    PointerStep(shownX, shownY);
+    StepWithSample(65535 - normalisedX, 65535 - normalisedY);
 
     POINT cursor{};
     ASSERT_TRUE(GetCursorPos(&cursor));

@@ -11,9 +11,9 @@ namespace {
 ModalAnswerer* active = nullptr;
 constexpr UINT_PTR ReadyTimerId = 0x5AFE;
 
-bool IsDialogBox(HWND window)
+bool IsClass(HWND window, const char* className)
 {
-    return WindowClass(window) == "#32770";
+    return _stricmp(WindowClass(window).c_str(), className) == 0;
 }
 
 bool HasStyle(HWND window, LONG_PTR style, LONG_PTR mask)
@@ -21,52 +21,39 @@ bool HasStyle(HWND window, LONG_PTR style, LONG_PTR mask)
     return (GetWindowLongPtrA(window, GWL_STYLE) & mask) == style;
 }
 
-std::vector<HWND> VisibleChildren(HWND dialog)
-{
-    std::vector<HWND> children;
-    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (HasStyle(child, WS_VISIBLE, WS_VISIBLE))
-            children.push_back(child);
-    return children;
-}
-
-// The button drawn as default, which Enter presses; Wine's DM_GETDEFID can name another.
-int DefaultButton(HWND dialog, const std::vector<HWND>& children)
-{
-    for (HWND child : children)
-        if (_stricmp(WindowClass(child).c_str(), "Button") == 0 && HasStyle(child, BS_DEFPUSHBUTTON, BS_TYPEMASK))
-            return GetDlgCtrlID(child);
-    const LRESULT defaultId = SendMessageA(dialog, DM_GETDEFID, 0, 0);
-    return HIWORD(defaultId) == DC_HASDEFID ? LOWORD(defaultId) : 0;
-}
-
 SeenDialog Describe(HWND dialog)
 {
     SeenDialog seen;
     seen.owner = GetWindow(dialog, GW_OWNER);
     seen.caption = WindowText(dialog);
-    const std::vector<HWND> children = VisibleChildren(dialog);
-    for (HWND child : children) {
-        const std::string className = WindowClass(child);
-        if (_stricmp(className.c_str(), "Button") == 0) {
-            seen.buttons.push_back({GetDlgCtrlID(child), WindowText(child)});
-        } else if (_stricmp(className.c_str(), "Edit") == 0) {
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!HasStyle(child, WS_VISIBLE, WS_VISIBLE))
+            continue;
+        if (IsClass(child, "Button")) {
+            seen.buttons.push_back(GetDlgCtrlID(child));
+            // The button drawn as default, which Enter presses; Wine's DM_GETDEFID can name another.
+            if (HasStyle(child, BS_DEFPUSHBUTTON, BS_TYPEMASK) && seen.defaultButton == 0)
+                seen.defaultButton = GetDlgCtrlID(child);
+        } else if (IsClass(child, "Edit")) {
             seen.hasEdit = true;
             seen.editText = WindowText(child);
-        } else if (_stricmp(className.c_str(), "Static") == 0) {
+        } else if (IsClass(child, "Static")) {
             if (HasStyle(child, SS_ICON, SS_TYPEMASK))
                 seen.hasIcon = seen.hasIcon || SendMessageA(child, STM_GETICON, 0, 0) != 0;
             else
                 seen.text += WindowText(child);
         }
     }
-    seen.defaultButton = DefaultButton(dialog, children);
     return seen;
 }
 
-std::string Summary(const SeenDialog& dialog)
+// Posted: the dialog's own modal loop delivers it.
+bool PostButtonPress(HWND dialog, int id)
 {
-    return "caption \"" + dialog.caption + "\", text \"" + dialog.text + "\"";
+    HWND button = GetDlgItem(dialog, id);
+    if (button)
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    return button != nullptr;
 }
 
 // Key by key as a user types, so the edit's length limit holds; replaces the whole text.
@@ -77,19 +64,6 @@ void TypeInto(HWND edit, const std::string& text)
     for (char c : text)
         PostMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 0);
 }
-
-void PostButtonPress(HWND dialog, int id)
-{
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
-}
-
-std::vector<int> SeenDialog::ButtonIds() const
-{
-    std::vector<int> ids;
-    for (const DialogButton& button : buttons)
-        ids.push_back(button.id);
-    return ids;
 }
 
 ModalAnswerer::ModalAnswerer()
@@ -112,103 +86,68 @@ ModalAnswerer::~ModalAnswerer()
 
 void ModalAnswerer::Press(int buttonId)
 {
-    answers.push_back({AnswerKind::Press, buttonId, {}});
+    answers.push_back([buttonId](HWND dialog) { return PostButtonPress(dialog, buttonId); });
 }
 
 void ModalAnswerer::TypeAndConfirm(const std::string& text)
 {
-    answers.push_back({AnswerKind::Type, IDOK, text});
+    answers.push_back([text](HWND dialog) {
+        HWND edit = FindWindowExA(dialog, nullptr, "Edit", nullptr);
+        if (edit)
+            TypeInto(edit, text);
+        return edit && PostButtonPress(dialog, IDOK);
+    });
 }
 
+// The dialog's own modal loop turns the key into whatever Esc means there.
 void ModalAnswerer::PressEscape()
 {
-    answers.push_back({AnswerKind::Escape, 0, {}});
+    answers.push_back([](HWND dialog) {
+        PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, 0);
+        return PostMessageA(dialog, WM_KEYUP, VK_ESCAPE, 0) != 0;
+    });
 }
 
 void ModalAnswerer::CloseBox()
 {
-    answers.push_back({AnswerKind::Close, 0, {}});
+    answers.push_back([](HWND dialog) { return PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0) != 0; });
 }
 
 LRESULT CALLBACK ModalAnswerer::CbtHook(int code, WPARAM wParam, LPARAM lParam)
 {
     HWND window = reinterpret_cast<HWND>(wParam);
-    if (active && code == HCBT_ACTIVATE && IsDialogBox(window))
-        active->DialogActivated(window);
+    if (active && code == HCBT_ACTIVATE && WindowClass(window) == "#32770" &&
+        std::find(active->handled.begin(), active->handled.end(), window) == active->handled.end()) {
+        active->handled.push_back(window);
+        // Activation comes before the dialog sets its focus and default button; a timer message
+        // comes only once its modal loop waits for the user.
+        SetTimer(window, ReadyTimerId, USER_TIMER_MINIMUM, &ModalAnswerer::DialogReady);
+    }
     if (active && code == HCBT_DESTROYWND)
         std::erase(active->handled, window);
     return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-// Activation comes before the dialog sets its focus and default button; a timer message comes
-// only once its modal loop waits for the user.
-void ModalAnswerer::DialogActivated(HWND dialog)
-{
-    if (std::find(handled.begin(), handled.end(), dialog) != handled.end())
-        return;
-    handled.push_back(dialog);
-    SetTimer(dialog, ReadyTimerId, USER_TIMER_MINIMUM, &ModalAnswerer::DialogReady);
 }
 
 void CALLBACK ModalAnswerer::DialogReady(HWND dialog, UINT, UINT_PTR, DWORD)
 {
     KillTimer(dialog, ReadyTimerId);
     if (active)
-        active->Answer(dialog);
+        active->Respond(dialog);
 }
 
-void ModalAnswerer::Answer(HWND dialog)
+void ModalAnswerer::Respond(HWND dialog)
 {
     seen.push_back(Describe(dialog));
     if (OnShown)
         OnShown();
-    if (answers.empty()) {
-        ADD_FAILURE() << "unexpected dialog, cancelled: " << Summary(seen.back());
-        Cancel(dialog);
-        return;
+    const bool answered = !answers.empty() && answers.front()(dialog);
+    if (!answers.empty())
+        answers.pop_front();
+    if (!answered) {
+        const SeenDialog& shown = seen.back();
+        ADD_FAILURE() << "no fitting scripted answer, cancelled: caption \"" << shown.caption << "\", text \""
+                      << shown.text << "\"";
+        // The last button is Cancel, or No of Yes/No.
+        PostButtonPress(dialog, shown.buttons.empty() ? IDCANCEL : shown.buttons.back());
     }
-    const ScriptedAnswer answer = answers.front();
-    answers.pop_front();
-    Give(dialog, answer);
-}
-
-// Posted: the dialog's own modal loop delivers the answer.
-void ModalAnswerer::Give(HWND dialog, const ScriptedAnswer& answer)
-{
-    switch (answer.kind) {
-    case AnswerKind::Type:
-        if (!seen.back().hasEdit) {
-            ADD_FAILURE() << "no edit to type into, cancelled: " << Summary(seen.back());
-            Cancel(dialog);
-            return;
-        }
-        TypeInto(FindWindowExA(dialog, nullptr, "Edit", nullptr), answer.text);
-        [[fallthrough]];
-    case AnswerKind::Press:
-        if (!GetDlgItem(dialog, answer.buttonId)) {
-            ADD_FAILURE() << "no button " << answer.buttonId << ", cancelled: " << Summary(seen.back());
-            Cancel(dialog);
-            return;
-        }
-        PostButtonPress(dialog, answer.buttonId);
-        return;
-    case AnswerKind::Escape:
-        // The dialog's own modal loop turns it into whatever Esc means there.
-        PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, 0);
-        PostMessageA(dialog, WM_KEYUP, VK_ESCAPE, 0);
-        return;
-    case AnswerKind::Close:
-        PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
-        return;
-    }
-}
-
-// Cancel where there is one, else the last button (No of Yes/No).
-void ModalAnswerer::Cancel(HWND dialog)
-{
-    const std::vector<int> ids = seen.back().ButtonIds();
-    if (std::find(ids.begin(), ids.end(), IDCANCEL) != ids.end() || ids.empty())
-        PostButtonPress(dialog, IDCANCEL);
-    else
-        PostButtonPress(dialog, ids.back());
 }

@@ -8,8 +8,8 @@
 //   ASSERT_EQ(answerer.Seen().size(), 1u);
 //   EXPECT_EQ(answerer.Seen()[0].text, "Delete current profile?");
 //
-// A dialog with no scripted answer left fails the test and is cancelled; scripted answers that
-// no dialog used fail the test when the answerer goes. One answerer at a time.
+// A dialog with no fitting scripted answer fails the test and is cancelled; scripted answers
+// that no dialog used fail the test when the answerer goes. One answerer at a time.
 #include <windows.h>
 
 #include <deque>
@@ -17,22 +17,15 @@
 #include <string>
 #include <vector>
 
-struct DialogButton {
-    int id;
-    std::string text;
-};
-
 struct SeenDialog {
     HWND owner = nullptr;
     std::string caption;
-    std::string text; // the message, or an input box's prompt
-    std::vector<DialogButton> buttons;
-    int defaultButton = 0; // id; 0: none
+    std::string text;         // the message, or an input box's prompt
+    std::vector<int> buttons; // their ids, in window order
+    int defaultButton = 0;    // id; 0: none
     bool hasIcon = false;
     bool hasEdit = false;
     std::string editText; // what the edit showed when the dialog came up
-
-    std::vector<int> ButtonIds() const;
 };
 
 class ModalAnswerer {
@@ -43,8 +36,8 @@ public:
     ModalAnswerer& operator=(const ModalAnswerer&) = delete;
 
     // The answers for the next dialogs, in order.
-    void Press(int buttonId);                      // IDOK, IDCANCEL, IDYES, IDNO...
-    void TypeAndConfirm(const std::string& text);  // into the edit, then OK
+    void Press(int buttonId);                     // IDOK, IDCANCEL, IDYES, IDNO...
+    void TypeAndConfirm(const std::string& text); // into the edit, then OK
     void PressEscape();
     void CloseBox();
 
@@ -53,25 +46,16 @@ public:
     std::function<void()> OnShown;
 
     const std::vector<SeenDialog>& Seen() const { return seen; }
-    size_t PendingAnswers() const { return answers.size(); }
 
 private:
-    enum class AnswerKind { Press, Type, Escape, Close };
-    struct ScriptedAnswer {
-        AnswerKind kind;
-        int buttonId;
-        std::string text;
-    };
+    using Answer = std::function<bool(HWND dialog)>; // false: the dialog cannot take it
 
     static LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam);
     static void CALLBACK DialogReady(HWND dialog, UINT message, UINT_PTR id, DWORD time);
-    void DialogActivated(HWND dialog);
-    void Answer(HWND dialog);
-    void Give(HWND dialog, const ScriptedAnswer& answer);
-    void Cancel(HWND dialog);
+    void Respond(HWND dialog);
 
     HHOOK hook;
-    std::deque<ScriptedAnswer> answers;
+    std::deque<Answer> answers;
     std::vector<SeenDialog> seen;
     std::vector<HWND> handled; // alive dialogs seen already: activation can come again
 };

@@ -2,30 +2,12 @@
 
 #include <windows.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 
 namespace {
-void RemoveTree(const std::string& folder)
-{
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((folder + "*").c_str(), &entry);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = entry.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            const std::string path = folder + name;
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(path + "\\");
-            else
-                DeleteFileA(path.c_str());
-        } while (FindNextFileA(search, &entry));
-        FindClose(search);
-    }
-    RemoveDirectoryA(folder.c_str());
-}
-
 std::string TempDirectory()
 {
     char base[MAX_PATH] = {};
@@ -51,17 +33,15 @@ TemporaryFolder::~TemporaryFolder()
 {
     // The program makes its directory the current one; let go of it first.
     SetCurrentDirectoryA(TempDirectory().c_str());
-    RemoveTree(path);
+    std::error_code ignored;
+    std::filesystem::remove_all(path.substr(0, path.size() - 1), ignored);
 }
 
 void TemporaryFolder::Write(const std::string& name, const std::string& contents) const
 {
-    HANDLE file = CreateFileA((path + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    std::ofstream file(path + name, std::ios::binary);
+    if (!(file << contents))
         throw std::runtime_error("cannot write " + name);
-    DWORD written = 0;
-    WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr);
-    CloseHandle(file);
 }
 
 std::string TemporaryFolder::Read(const std::string& name) const
@@ -76,14 +56,6 @@ bool TemporaryFolder::Exists(const std::string& name) const
 
 std::string ReadWholeFile(const std::string& path)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return {};
-    std::string contents;
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
-        contents.append(buffer, read);
-    CloseHandle(file);
-    return contents;
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }

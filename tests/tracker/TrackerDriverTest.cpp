@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,32 +13,40 @@ namespace {
 using Calls = std::vector<std::string>;
 using Values = std::array<int32_t, 3>;
 
-struct Sample {
-    bool delivered;
-    Values values;
-};
-
-Sample ReadOnce()
+// ReadSample into three 99s: its result and the values it wrote.
+std::pair<bool, Values> ReadOnce()
 {
     Values values{99, 99, 99};
     const bool delivered = ReadSample(values[0], values[1], values[2]);
     return {delivered, values};
 }
 
+bool DriveLoaded()
+{
+    return IsDriverLibraryLoaded("VFXDrive.dll");
+}
+
+bool DrawLoaded()
+{
+    return IsDriverLibraryLoaded("VFXDraw.dll");
+}
+
 // The driver state and the loads are process-wide: every test starts and ends closed.
 class TrackerDriverTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        CloseTracker();
-        UnloadDriverDoubles();
-        ResetDoubles();
-    }
+    void SetUp() override { StartClosed(); }
 
     void TearDown() override
     {
         CloseTracker();
         UnloadDriverDoubles();
+    }
+
+    static void StartClosed()
+    {
+        CloseTracker();
+        UnloadDriverDoubles();
+        ResetDoubles();
     }
 };
 
@@ -50,57 +57,76 @@ TEST_F(TrackerDriverTest, OpenRunsTheDriverStepsInOrderAndCloseOnlyCallsVFXClose
     EXPECT_EQ(CallNames(), (Calls{"VFXOpen", "VFXSetVideoMode", "VFXLockOutMode"}));
     EXPECT_EQ(Doubles().calls[1].arguments[0], 0u);
     EXPECT_EQ(Doubles().calls[2].arguments[0], 0u);
-    EXPECT_TRUE(IsDriverLibraryLoaded("VFXDrive.dll"));
-    EXPECT_TRUE(IsDriverLibraryLoaded("VFXDraw.dll"));
+    EXPECT_TRUE(DriveLoaded() && DrawLoaded());
 
     CloseTracker();
     EXPECT_EQ(CallNames(), (Calls{"VFXOpen", "VFXSetVideoMode", "VFXLockOutMode", "VFXClose"}));
-    EXPECT_FALSE(IsDriverLibraryLoaded("VFXDrive.dll"));
-    EXPECT_FALSE(IsDriverLibraryLoaded("VFXDraw.dll"));
+    EXPECT_FALSE(DriveLoaded() || DrawLoaded());
+    CloseTracker();
+    EXPECT_EQ(Doubles().callCount, 4) << "closing a closed tracker calls nothing";
 }
 
-TEST_F(TrackerDriverTest, LowLevelOperationsSucceedOncePassTheirModeAndCloseOnlyWhatIsLoaded)
+TEST_F(TrackerDriverTest, LowLevelOperationsPassTheirModeAndCloseOnlyWhatIsLoaded)
 {
     UseDriverScenario("full");
     EXPECT_EQ(LoadDriveLibrary(), TrackerOk);
     EXPECT_EQ(SetVideoMode(-5), TrackerOk);
     EXPECT_EQ(LoadDrawLibrary(), TrackerOk);
     EXPECT_EQ(LockOutMode(7), TrackerOk);
-    EXPECT_EQ(ReadTracking(), TrackerOk);
     EXPECT_EQ(CloseDriveLibrary(), TrackerOk);
     EXPECT_EQ(CloseDrawLibrary(), TrackerOk);
     EXPECT_EQ(CloseDriveLibrary(), LibraryNotLoaded);
     EXPECT_EQ(CloseDrawLibrary(), LibraryNotLoaded);
 
-    EXPECT_EQ(CallNames(),
-              (Calls{"VFXOpen", "VFXSetVideoMode", "VFXLockOutMode", "VFXGetTracking", "VFXClose"}));
+    EXPECT_EQ(CallNames(), (Calls{"VFXOpen", "VFXSetVideoMode", "VFXLockOutMode", "VFXClose"}));
     EXPECT_EQ(Doubles().calls[1].arguments[0], 0xFFFFFFFBu);
     EXPECT_EQ(Doubles().calls[2].arguments[0], 7u);
 }
 
-TEST_F(TrackerDriverTest, MissingDriveLibraryStopsTheOpenWithNothingLoaded)
-{
-    UseDriverScenario("none");
-    EXPECT_FALSE(OpenTracker());
-    EXPECT_EQ(LoadDriveLibrary(), DriveLoadFailed);
-    EXPECT_EQ(LoadDrawLibrary(), DrawLoadFailed);
-    CloseTracker();
-    EXPECT_EQ(CloseDriveLibrary(), LibraryNotLoaded);
-    EXPECT_EQ(CloseDrawLibrary(), LibraryNotLoaded);
-    EXPECT_EQ(Doubles().driveLoads + Doubles().drawLoads, 0);
-    EXPECT_EQ(Doubles().callCount, 0);
-}
+// A failed open leaves loaded what it loaded, until CloseTracker releases it.
+struct FailedOpen {
+    const char* scenario;
+    TrackerResult (*failingLoad)();
+    TrackerResult failure;
+    Calls callsAtOpen;
+    bool drawLoaded;
+    bool closeCallsVFXClose;
+};
 
-TEST_F(TrackerDriverTest, MissingDrawLibraryLeavesTheDriveLoadedUntilClose)
-{
-    UseDriverScenario("drive-only");
-    EXPECT_FALSE(OpenTracker());
-    EXPECT_EQ(CallNames(), (Calls{"VFXOpen", "VFXSetVideoMode"}));
-    EXPECT_TRUE(IsDriverLibraryLoaded("VFXDrive.dll"));
+const Calls DriveSteps{"VFXOpen", "VFXSetVideoMode"};
+const FailedOpen FailedOpens[] = {
+    {"none", LoadDriveLibrary, DriveLoadFailed, {}, false, false},
+    {"drive-without-VFXOpen", LoadDriveLibrary, DriveEntryMissing, {}, false, true},
+    {"drive-without-VFXClose", LoadDriveLibrary, DriveEntryMissing, {}, false, false},
+    {"drive-without-VFXZeroSet", LoadDriveLibrary, DriveEntryMissing, {}, false, true},
+    {"drive-without-VFXSetVideoMode", LoadDriveLibrary, DriveEntryMissing, {}, false, true},
+    {"drive-without-VFXGetTracking", LoadDriveLibrary, DriveEntryMissing, {}, false, true},
+    {"drive-only", LoadDrawLibrary, DrawLoadFailed, DriveSteps, false, true},
+    {"draw-without-VFXLockOutMode", LoadDrawLibrary, DrawEntryMissing, DriveSteps, true, true},
+    {"draw-without-VFXSetConfigBits", LoadDrawLibrary, DrawEntryMissing, DriveSteps, true, true},
+    {"draw-without-VFXGetConfigBits", LoadDrawLibrary, DrawEntryMissing, DriveSteps, true, true},
+    {"draw-without-VFXSetIPDPercent", LoadDrawLibrary, DrawEntryMissing, DriveSteps, true, true},
+};
 
-    CloseTracker();
-    EXPECT_EQ(CallNames(), (Calls{"VFXOpen", "VFXSetVideoMode", "VFXClose"}));
-    EXPECT_FALSE(IsDriverLibraryLoaded("VFXDrive.dll"));
+TEST_F(TrackerDriverTest, AFailedOpenKeepsWhatItLoadedUntilClose)
+{
+    for (const FailedOpen& open : FailedOpens) {
+        SCOPED_TRACE(open.scenario);
+        StartClosed();
+        UseDriverScenario(open.scenario);
+        EXPECT_FALSE(OpenTracker());
+        EXPECT_EQ(CallNames(), open.callsAtOpen);
+        EXPECT_EQ(DriveLoaded(), open.failure != DriveLoadFailed);
+        EXPECT_EQ(DrawLoaded(), open.drawLoaded);
+
+        CloseTracker();
+        Calls afterClose = open.callsAtOpen;
+        if (open.closeCallsVFXClose)
+            afterClose.push_back("VFXClose");
+        EXPECT_EQ(CallNames(), afterClose);
+        EXPECT_FALSE(DriveLoaded() || DrawLoaded());
+        EXPECT_EQ(open.failingLoad(), open.failure);
+    }
 }
 
 TEST_F(TrackerDriverTest, EveryOpenCountsAndEveryCloseReleasesOneLoad)
@@ -111,8 +137,7 @@ TEST_F(TrackerDriverTest, EveryOpenCountsAndEveryCloseReleasesOneLoad)
     CloseTracker();
     EXPECT_EQ(CallNames(), (Calls{"VFXOpen", "VFXSetVideoMode", "VFXLockOutMode", "VFXOpen",
                                   "VFXSetVideoMode", "VFXLockOutMode", "VFXClose"}));
-    EXPECT_TRUE(IsDriverLibraryLoaded("VFXDrive.dll"));
-    EXPECT_TRUE(IsDriverLibraryLoaded("VFXDraw.dll"));
+    EXPECT_TRUE(DriveLoaded() && DrawLoaded());
 
     EXPECT_EQ(CloseDriveLibrary(), LibraryNotLoaded);
     EXPECT_EQ(CloseDrawLibrary(), LibraryNotLoaded);
@@ -125,16 +150,10 @@ TEST_F(TrackerDriverTest, ARebindForgetsEntriesTheNewLibraryLacks)
     ASSERT_TRUE(OpenTracker());
     CloseTracker();
 
-    UseDriverScenario("drive-without-VFXSetVideoMode");
-    EXPECT_EQ(LoadDriveLibrary(), DriveEntryMissing);
-    EXPECT_EQ(SetVideoMode(0), DriveEntryMissing);
-    CloseTracker();
-
     UseDriverScenario("drive-without-VFXGetTracking");
     EXPECT_EQ(LoadDriveLibrary(), DriveEntryMissing);
     EXPECT_EQ(ReadTracking(), DriveEntryMissing);
     CloseTracker();
-
     UseDriverScenario("draw-without-VFXLockOutMode");
     EXPECT_EQ(LoadDrawLibrary(), DrawEntryMissing);
     EXPECT_EQ(LockOutMode(0), DrawEntryMissing);
@@ -150,7 +169,7 @@ TEST_F(TrackerDriverTest, TrackingStatusGivesOnlyOneSuccessAndTwoFailureClasses)
     for (const auto& [status, expected] : cases) {
         Doubles().trackingStatus = status;
         EXPECT_EQ(ReadTracking(), expected) << "status " << status;
-        EXPECT_EQ(ReadOnce().delivered, expected == TrackerOk) << "status " << status;
+        EXPECT_EQ(ReadOnce().first, expected == TrackerOk) << "status " << status;
     }
 }
 
@@ -159,74 +178,16 @@ TEST_F(TrackerDriverTest, ReadSampleHandsOutTheHoldersWhateverTheStatus)
     UseDriverScenario("full");
     ASSERT_TRUE(OpenTracker());
     DriverDoubleControl& driver = Doubles();
-
     driver.sample[0] = 11, driver.sample[1] = -22, driver.sample[2] = 33;
-    const Sample delivered = ReadOnce();
-    EXPECT_TRUE(delivered.delivered);
-    EXPECT_EQ(delivered.values, (Values{11, -22, 33}));
+    EXPECT_EQ(ReadOnce(), std::make_pair(true, Values{11, -22, 33}));
 
     driver.trackingStatus = 2;
     driver.trackingWrites = false;
-    const Sample unwritten = ReadOnce();
-    EXPECT_FALSE(unwritten.delivered);
-    EXPECT_EQ(unwritten.values, (Values{11, -22, 33}));
+    EXPECT_EQ(ReadOnce(), std::make_pair(false, Values{11, -22, 33})) << "what the driver wrote last";
 
     driver.trackingStatus = -1;
     driver.trackingWrites = true;
     driver.sample[0] = 4, driver.sample[1] = 5, driver.sample[2] = 6;
-    const Sample written = ReadOnce();
-    EXPECT_FALSE(written.delivered);
-    EXPECT_EQ(written.values, (Values{4, 5, 6}));
-
-    ASSERT_EQ(CallNames(), (Calls{"VFXOpen", "VFXSetVideoMode", "VFXLockOutMode", "VFXGetTracking",
-                                  "VFXGetTracking", "VFXGetTracking"}));
-    const uintptr_t* holders = driver.calls[3].arguments;
-    EXPECT_EQ((std::set<uintptr_t>{holders[0], holders[1], holders[2]}).size(), 3u);
-    for (int call = 4; call < 6; ++call)
-        for (int i = 0; i < 3; ++i)
-            EXPECT_EQ(driver.calls[call].arguments[i], holders[i]);
+    EXPECT_EQ(ReadOnce(), std::make_pair(false, Values{4, 5, 6}));
 }
-
-class TrackerDriverMissingDriveEntry : public TrackerDriverTest,
-                                       public testing::WithParamInterface<const char*> {};
-
-TEST_P(TrackerDriverMissingDriveEntry, FailsTheOpenBeforeVFXOpenAndStaysLoadedUntilClose)
-{
-    const std::string missing = GetParam();
-    UseDriverScenario("drive-without-" + missing);
-    EXPECT_FALSE(OpenTracker());
-    EXPECT_EQ(Doubles().callCount, 0);
-    EXPECT_TRUE(IsDriverLibraryLoaded("VFXDrive.dll"));
-    EXPECT_FALSE(IsDriverLibraryLoaded("VFXDraw.dll"));
-
-    CloseTracker();
-    EXPECT_EQ(CallNames(), missing == "VFXClose" ? Calls{} : Calls{"VFXClose"});
-    EXPECT_FALSE(IsDriverLibraryLoaded("VFXDrive.dll"));
-    EXPECT_EQ(LoadDriveLibrary(), DriveEntryMissing);
-}
-
-INSTANTIATE_TEST_SUITE_P(EachEntry, TrackerDriverMissingDriveEntry,
-                         testing::Values("VFXOpen", "VFXClose", "VFXZeroSet", "VFXSetVideoMode",
-                                         "VFXGetTracking"));
-
-class TrackerDriverMissingDrawEntry : public TrackerDriverTest,
-                                      public testing::WithParamInterface<const char*> {};
-
-TEST_P(TrackerDriverMissingDrawEntry, FailsTheOpenAfterTheDriveStepsAndStaysLoadedUntilClose)
-{
-    UseDriverScenario(std::string("draw-without-") + GetParam());
-    EXPECT_FALSE(OpenTracker());
-    EXPECT_EQ(CallNames(), (Calls{"VFXOpen", "VFXSetVideoMode"}));
-    EXPECT_TRUE(IsDriverLibraryLoaded("VFXDraw.dll"));
-
-    CloseTracker();
-    EXPECT_EQ(CallNames(), (Calls{"VFXOpen", "VFXSetVideoMode", "VFXClose"}));
-    EXPECT_FALSE(IsDriverLibraryLoaded("VFXDrive.dll"));
-    EXPECT_FALSE(IsDriverLibraryLoaded("VFXDraw.dll"));
-    EXPECT_EQ(LoadDrawLibrary(), DrawEntryMissing);
-}
-
-INSTANTIATE_TEST_SUITE_P(EachEntry, TrackerDriverMissingDrawEntry,
-                         testing::Values("VFXLockOutMode", "VFXSetConfigBits", "VFXGetConfigBits",
-                                         "VFXSetIPDPercent"));
 }

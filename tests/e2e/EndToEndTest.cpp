@@ -9,6 +9,7 @@ constexpr DWORD Patience = 20000; // ms; generous, Wine can be slow to start a p
 
 class EndToEnd : public testing::Test {
 protected:
+    // Without profiles: tracking runs with the initial parameters, absolute and inverted.
     void SetUp() override { CopyProgramFiles(folder, {"nodlink.exe", "VFXDrive.dll", "VFXDraw.dll"}); }
 
     TemporaryFolder folder;
@@ -25,6 +26,12 @@ bool WaitForCursorToLeave(POINT from)
     }
     return false;
 }
+
+std::string ZetaProfile(const std::string& xSens)
+{
+    return "[CONFIGURATION]\r\nTEST=1\r\nInvertX=1\r\nInvertY=0\r\nXSens=" + xSens +
+           "\r\nYSens=23\r\nAbsMode=0\r\nBaseX=5\r\nBaseY=-4\r\n";
+}
 }
 
 TEST_F(EndToEnd, ActivateMovesThePointerStopStopsItExitEndsTheProgram)
@@ -33,14 +40,14 @@ TEST_F(EndToEnd, ActivateMovesThePointerStopStopsItExitEndsTheProgram)
     POINT start{};
     GetCursorPos(&start);
     NodlinkProcess nodlink(folder.Path());
-    ASSERT_NE(nodlink.StatusLabel(), nullptr) << "no status label reading \"Stopped\"";
+    ASSERT_EQ(nodlink.StatusText(), "Stopped");
 
     nodlink.Click(nodlink.Control("Button", "Activate"));
-    ASSERT_TRUE(nodlink.WaitForStatusPrefix("Running        x = ", Patience)) << nodlink.Text(nodlink.StatusLabel());
+    ASSERT_TRUE(nodlink.WaitForStatusPrefix("Running        x = ", Patience)) << nodlink.StatusText();
     EXPECT_TRUE(WaitForCursorToLeave(start));
 
     nodlink.Click(nodlink.Control("Button", "Stop"));
-    ASSERT_TRUE(nodlink.WaitForStatusPrefix("Stopped.", Patience)) << nodlink.Text(nodlink.StatusLabel());
+    ASSERT_TRUE(nodlink.WaitForStatusPrefix("Stopped.", Patience)) << nodlink.StatusText();
 
     nodlink.Click(nodlink.Control("Button", "Exit"));
     DWORD exitCode = 1;
@@ -52,10 +59,33 @@ TEST_F(EndToEnd, ClosingTheWindowWhileTrackingEndsTheProgramCleanly)
 {
     NodlinkProcess nodlink(folder.Path());
     nodlink.Click(nodlink.Control("Button", "Activate"));
-    ASSERT_TRUE(nodlink.WaitForStatusPrefix("Running        x = ", Patience));
+    ASSERT_TRUE(nodlink.WaitForStatusPrefix("Running        x = ", Patience)) << nodlink.StatusText();
 
     PostMessageA(nodlink.Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
     DWORD exitCode = 1;
     ASSERT_TRUE(nodlink.WaitForExit(Patience, exitCode));
     EXPECT_EQ(exitCode, 0u);
+}
+
+TEST_F(EndToEnd, AnEditSavedAtExitChangesThatKeyAndNothingElse)
+{
+    CopyProgramFiles(folder, {"default.vfx"});
+    folder.Write("zeta.vfx", ZetaProfile("17"));
+    NodlinkProcess nodlink(folder.Path());
+
+    nodlink.SelectListEntry(nodlink.Control("ListBox", ""), "zeta.vfx");
+    HWND xSens = nodlink.Control("Edit", "17", Patience);
+    ASSERT_NE(xSens, nullptr) << "zeta.vfx was not loaded";
+    nodlink.SetText(xSens, "42");
+
+    nodlink.Click(nodlink.Control("Button", "Exit"));
+    HWND prompt = nodlink.WaitForMessageBox(Patience);
+    ASSERT_NE(prompt, nullptr) << "no save question";
+    nodlink.Press(prompt, IDOK);
+    DWORD exitCode = 1;
+    ASSERT_TRUE(nodlink.WaitForExit(Patience, exitCode));
+    EXPECT_EQ(exitCode, 0u);
+
+    EXPECT_EQ(folder.Read("zeta.vfx"), ZetaProfile("42"));
+    EXPECT_EQ(folder.Read("default.vfx"), ReadWholeFile(BuildProgramDirectory() + "default.vfx"));
 }
