@@ -3,7 +3,7 @@
 
 #include "Dpi.h"
 #include "Unit1Layout.h"
-#include "WindowInspection.h"
+#include "WindowQueries.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #include "NodlinkProcess.h"
 
-#include "WindowInspection.h"
+#include "WindowQueries.h"
 
 #include <stdexcept>
 

@@ -11,7 +11,7 @@
 #include "Label.h"
 #include "ListBox.h"
 #include "Timer.h"
-#include "WindowInspection.h"
+#include "WindowQueries.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "ModalAnswerer.h"
 
-#include "WindowInspection.h"
+#include "WindowQueries.h"
 
 #include <gtest/gtest.h>
 

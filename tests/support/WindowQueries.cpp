@@ -1,4 +1,4 @@
-#include "WindowInspection.h"
+#include "WindowQueries.h"
 
 #include <algorithm>
 
