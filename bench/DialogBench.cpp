@@ -2,6 +2,7 @@
 // SetTimer(3) window, CPU time per second, and of nodlink.exe itself the time from process start
 // to a visible window, its working set and its file size. Prints figures, asserts nothing.
 #include "Application.h"
+#include "BuildProgramDirectory.h"
 #include "PointerStep.h"
 #include "Unit1.h"
 
@@ -15,15 +16,6 @@
 namespace {
 constexpr DWORD MeasureMs = 5000;
 constexpr UINT TimerIntervalMs = 3;
-
-std::string ProgramDirectory()
-{
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string executable(path);
-    // The bench lives in bench/ of the build tree, the program in program/.
-    return executable.substr(0, executable.find_last_of("\\/") + 1) + "..\\program\\";
-}
 
 double Seconds(LONGLONG ticks)
 {
@@ -75,8 +67,8 @@ struct TickFigures {
 TickFigures MeasureDialog()
 {
     Application->Initialize();
-    Application->SetExeName(ProgramDirectory() + "nodlink.exe");
-    SetDllDirectoryA(ProgramDirectory().c_str());
+    Application->SetExeName(BuildProgramDirectory() + "nodlink.exe");
+    SetDllDirectoryA(BuildProgramDirectory().c_str());
     SendPointerInput = CountingSendInput;
     TNodlink form;
     form.RunClick();
@@ -137,7 +129,7 @@ BOOL CALLBACK FindVisibleWindowOf(HWND window, LPARAM parameter)
 
 StartFigures MeasureStart()
 {
-    std::string commandLine = ProgramDirectory() + "nodlink.exe\"";
+    std::string commandLine = BuildProgramDirectory() + "nodlink.exe\"";
     commandLine.insert(commandLine.begin(), '"');
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -183,6 +175,6 @@ int main()
     std::printf("  process start to visible window           %8.1f ms\n", start.secondsToWindow * 1000);
     std::printf("  working set of nodlink.exe, idle          %8.1f MiB\n", start.workingSetBytes / 1048576.0);
     std::printf("  size of nodlink.exe                       %8.1f KiB\n",
-                FileSize(ProgramDirectory() + "nodlink.exe") / 1024.0);
+                FileSize(BuildProgramDirectory() + "nodlink.exe") / 1024.0);
     return 0;
 }

@@ -1,6 +1,7 @@
 // Cost of PointerStep with the simulated headset: nanoseconds per step, once with the real
 // SendInput and once with the event discarded, and whether the steps allocated.
 #include "AllocationCounter.h"
+#include "BuildProgramDirectory.h"
 #include "PointerStep.h"
 #include "TrackerDriver.h"
 
@@ -25,14 +26,6 @@ struct BenchResult {
 UINT WINAPI DiscardInput(UINT count, LPINPUT, int)
 {
     return count;
-}
-
-std::string ExecutableDirectory()
-{
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string executable(path);
-    return executable.substr(0, executable.find_last_of("\\/") + 1);
 }
 
 double NanosecondsPerStep(LONGLONG ticks)
@@ -72,7 +65,7 @@ void PrintRow(const char* send, const BenchResult& result)
 
 int main()
 {
-    SetDllDirectoryA((ExecutableDirectory() + "..\\program").c_str());
+    SetDllDirectoryA(BuildProgramDirectory().c_str());
     if (!OpenTracker()) {
         std::fprintf(stderr, "The simulated headset did not open (VFXDrive.dll, VFXDraw.dll in ..\\program).\n");
         CloseTracker();

@@ -9,11 +9,6 @@ TFont::TFont(const std::string& name, int height)
                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                          name.c_str()))
 {
-    if (!handle)
+    if (!handle.Get())
         throw std::runtime_error("cannot create the font " + name);
-}
-
-TFont::~TFont()
-{
-    DeleteObject(handle);
 }

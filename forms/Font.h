@@ -1,4 +1,6 @@
 #pragma once
+#include "GdiHandles.h"
+
 #include <windows.h>
 
 #include <string>
@@ -8,12 +10,9 @@ class TFont {
 public:
     // HEIGHT as in LOGFONT at 96 DPI: negative for the character height without leading.
     TFont(const std::string& name, int height);
-    ~TFont();
-    TFont(const TFont&) = delete;
-    TFont& operator=(const TFont&) = delete;
 
-    HFONT Handle() const { return handle; }
+    HFONT Handle() const { return handle.Get(); }
 
 private:
-    HFONT handle;
+    GdiObject<HFONT> handle;
 };

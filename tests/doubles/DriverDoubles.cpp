@@ -1,19 +1,13 @@
 #include "DriverDoubles.h"
 
+#include "ExecutableDirectory.h"
+
 #include <windows.h>
 
 #include <stdexcept>
 
 namespace {
 DriverDoubleControl control{};
-
-std::string TestExecutableDirectory()
-{
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string directory(path);
-    return directory.substr(0, directory.find_last_of("\\/") + 1);
-}
 }
 
 extern "C" __declspec(dllexport) DriverDoubleControl* NodlinkDriverDoubles()
@@ -44,7 +38,7 @@ std::vector<std::string> CallNames()
 std::string DriverScenarioFolder(const std::string& scenario)
 {
     // Test executables live in tests/bin, the scenarios in tests/doubles/<scenario>.
-    const std::string folder = TestExecutableDirectory() + "..\\doubles\\" + scenario;
+    const std::string folder = ExecutableDirectory() + "..\\doubles\\" + scenario;
     if (GetFileAttributesA(folder.c_str()) == INVALID_FILE_ATTRIBUTES)
         throw std::runtime_error("no driver double scenario " + folder);
     return folder;

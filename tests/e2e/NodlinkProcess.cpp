@@ -1,5 +1,6 @@
 #include "NodlinkProcess.h"
 
+#include "ExecutableDirectory.h"
 #include "WindowQueries.h"
 
 #include <stdexcept>
@@ -58,10 +59,7 @@ HWND FindDescendant(HWND parent, const char* className, const char* text)
 
 std::string BuildProgramDirectory()
 {
-    // Test executables live in tests/bin of the build tree, the program in program/.
-    char path[MAX_PATH] = {};
-    const std::string executable(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
-    return executable.substr(0, executable.find_last_of("\\/") + 1) + "..\\..\\program\\";
+    return ExecutableDirectory() + "..\\..\\program\\";
 }
 
 void CopyProgramFiles(const TemporaryFolder& folder, std::initializer_list<const char*> fileNames)
