@@ -1,6 +1,7 @@
 #!/bin/sh
 # Runs a Windows program under Wine in a private prefix; ctest's emulator for the cross builds.
-# Usage: wine-run.sh PREFIX ARCH PROGRAM [ARGS...]   (ARCH: i686 or x86_64)
+# Usage: wine-run.sh PREFIX ARCH PROGRAM [ARGS...]   (ARCH: i686 or x86_64; NODLINK_WINE_DPI=144
+#        makes a new prefix's screen 144 DPI)
 #        wine-run.sh - ARCH --can-run              (succeeds when this machine runs ARCH under Wine)
 set -u
 prefix=$1 arch=$2
@@ -37,6 +38,9 @@ if [ ! -f "$prefix/.nodlink-ready" ]; then
       # Without a window manager every DestroyWindow would wait 2 s for the X server.
       [ -n "${NODLINK_WINE_MANAGED:-}" ] ||
         "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+      # A prefix whose screen has another pixel density, as a user's display setting gives.
+      [ -z "${NODLINK_WINE_DPI:-}" ] ||
+        "$loader" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$NODLINK_WINE_DPI" /f >/dev/null 2>&1
       /usr/lib/wine/wineserver -w 2>/dev/null || wineserver -w
       touch "$prefix/.nodlink-ready"
     fi

@@ -1,0 +1,118 @@
+// Tracking control: Activate, the tick, Stop, Exit and the close box, with the driver doubles
+// as the headset.
+#include "NodlinkFixture.h"
+
+#include "Application.h"
+#include "Profiles.h"
+
+#include <algorithm>
+
+namespace {
+bool Running(TNodlink& form)
+{
+    return form.Timer1.Enabled() && !form.Profiles.Enabled() && !form.Parameters.Enabled();
+}
+
+bool Stopped(TNodlink& form)
+{
+    return !form.Timer1.Enabled() && form.Profiles.Enabled() && form.Parameters.Enabled();
+}
+
+long VFXCloseCalls()
+{
+    const std::vector<std::string> calls = CallNames();
+    return std::count(calls.begin(), calls.end(), "VFXClose");
+}
+
+using Tracking = NodlinkTest;
+}
+
+TEST_F(Tracking, StatusFollowsEveryTransition)
+{
+    TNodlink& form = Form();
+    EXPECT_EQ(form.Status.Caption(), "Stopped");
+    EXPECT_TRUE(Stopped(form));
+    form.RunClick();
+    EXPECT_EQ(form.Status.Caption(), "VFX3D init OK.");
+    EXPECT_TRUE(Running(form));
+    EXPECT_TRUE(form.Run.Enabled() && form.Stop.Enabled() && form.Exit.Enabled());
+
+    // No profile loaded: absolute mode, both axes inverted, sensitivity 1.
+    Doubles().sample[0] = 100;
+    Doubles().sample[1] = 200;
+    form.Timer1Timer();
+    EXPECT_EQ(form.Status.Caption(), "Running        x = 65435  y = 65335");
+
+    form.StopClick();
+    EXPECT_EQ(form.Status.Caption(), "Stopped.");
+    EXPECT_TRUE(Stopped(form));
+    EXPECT_EQ(VFXCloseCalls(), 1);
+    EXPECT_FALSE(IsDriverLibraryLoaded("VFXDrive.dll") || IsDriverLibraryLoaded("VFXDraw.dll"));
+}
+
+// Whatever a failed Activate loaded stays until Stop; Exit leaves it to Stop.
+TEST_F(Tracking, AFailedActivateOnlyChangesTheText)
+{
+    for (const char* scenario : {"none", "drive-only"}) {
+        SCOPED_TRACE(scenario);
+        Restart();
+        UseDriverScenario(scenario);
+        TNodlink& form = Form();
+        form.RunClick();
+        EXPECT_EQ(form.Status.Caption(), "Error initializing VFX3D.");
+        EXPECT_TRUE(Stopped(form));
+        form.StopClick();
+        EXPECT_EQ(form.Status.Caption(), "Stopped.");
+        EXPECT_EQ(VFXCloseCalls(), scenario == std::string("drive-only") ? 1 : 0);
+        EXPECT_FALSE(IsDriverLibraryLoaded("VFXDrive.dll"));
+    }
+    Restart();
+    UseDriverScenario("drive-only");
+    Form().RunClick();
+    Form().ExitClick();
+    EXPECT_EQ(VFXCloseCalls(), 0);
+    EXPECT_TRUE(IsDriverLibraryLoaded("VFXDrive.dll"));
+}
+
+TEST_F(Tracking, AFailedActivateWhileRunningKeepsTracking)
+{
+    TNodlink& form = Form();
+    form.RunClick();
+    // VFXDraw.dll goes away; VFXDrive.dll stays loaded, so the ticks can still read.
+    while (HMODULE draw = GetModuleHandleA("VFXDraw.dll"))
+        FreeLibrary(draw);
+    SetDllDirectoryA(DriverScenarioFolder("drive-only").c_str());
+    form.RunClick();
+    EXPECT_EQ(form.Status.Caption(), "Error initializing VFX3D.");
+    EXPECT_TRUE(Running(form));
+    form.Timer1Timer();
+    EXPECT_EQ(form.Status.Caption(), "Running        x = 65535  y = 65535");
+}
+
+// Leaving while tracking runs with an unsaved edit, by Exit and by the close box.
+TEST_F(Tracking, LeavingClosesTheTrackerBeforeAskingToSave)
+{
+    for (const bool closeBox : {false, true}) {
+        SCOPED_TRACE(closeBox ? "close box" : "Exit");
+        Restart();
+        TNodlink& form = Form();
+        form.RunClick();
+        form.XSens.SetText("5");
+        dialogs.Press("Cancel");
+        long closesAtPrompt = -1;
+        bool timerAtPrompt = true;
+        dialogs.OnShown = [&](HWND) {
+            closesAtPrompt = VFXCloseCalls();
+            timerAtPrompt = form.Timer1.Enabled();
+        };
+        if (closeBox)
+            SendMessageA(form.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        else
+            form.ExitClick();
+        EXPECT_EQ(dialogs.Seen().back().Message(), "The current profile has been modified.Save changes?");
+        EXPECT_EQ(closesAtPrompt, 1);
+        EXPECT_FALSE(timerAtPrompt);
+        EXPECT_TRUE(Application->Terminated());
+        EXPECT_FALSE(IsDriverLibraryLoaded("VFXDrive.dll"));
+    }
+}
