@@ -5,6 +5,7 @@
 namespace {
 constexpr double Centre = 32768.0;
 constexpr double TwoPi = 6.283185307179586;
+constexpr double LoopSeconds = 12.0;
 
 int32_t Swing(double seconds, double amplitude, double period)
 {
@@ -14,8 +15,9 @@ int32_t Swing(double seconds, double amplitude, double period)
 
 HeadPose HeadPoseAt(double secondsSinceOpen)
 {
-    // At 100 reads a second the fastest yaw change is about 50 per read: sensitivity 10
-    // in relative mode moves the pointer a few pixels per tick.
-    return {Swing(secondsSinceOpen, 8000.0, 10.0), Swing(secondsSinceOpen, 5000.0, 7.0),
-            Swing(secondsSinceOpen, 1500.0, 13.0)};
+    // A figure of eight around where the pointer starts: pitch swings twice while yaw swings
+    // once. With default.vfx (relative, sensitivity 10) the pointer stays within 240 pixels
+    // of its start sideways and 160 up and down, inside a 1024x768 screen from its middle.
+    return {Swing(secondsSinceOpen, 2400.0, LoopSeconds), Swing(secondsSinceOpen, 1600.0, LoopSeconds / 2),
+            Swing(secondsSinceOpen, 600.0, 13.0)};
 }
