@@ -66,11 +66,10 @@ void ReportIgnored()
 // 1 once listening; 0 when the socket could not be bound, which a message box explains.
 VFX_EXPORT int32_t __cdecl VFXOpen(void)
 {
-    // An open without a close releases the earlier socket first, so it never blocks its own port.
-    bridge.socket.reset();
     bridge.hasPose = false;
     bridge.ignored = 0;
     bridge.settings = ReadBridgeSettings();
+    // emplace closes an earlier socket first: an open without a close never meets its own port.
     const int error = bridge.socket.emplace().Bind(bridge.settings.listen, bridge.settings.port);
     if (error == 0)
         return 1;

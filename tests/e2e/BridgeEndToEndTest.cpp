@@ -1,0 +1,151 @@
+// Nodlink with the opentrack bridge beside it, fed poses from a socket of the test's own. With
+// no profile Nodlink maps absolutely, both axes inverted, at sensitivity 1; with 1092 units per
+// degree the pointer's normalised position is 32767 + 1092 * (yaw turned right) across and
+// 32767 - 1092 * (pitch looked up) down.
+#include "NodlinkProcess.h"
+#include "WindowQueries.h"
+#include "drivers/bridge/PoseSocket.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <optional>
+#include <stdexcept>
+
+namespace {
+constexpr DWORD Patience = 20000; // ms
+constexpr u_short Port = 47424; // not opentrack's, which a developer may be running
+
+class PoseSender {
+public:
+    PoseSender()
+    {
+        WSADATA data{};
+        WSAStartup(MAKEWORD(2, 2), &data);
+        socket = ::socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
+        to.sin_family = AF_INET;
+        to.sin_port = htons(Port);
+        to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    }
+    ~PoseSender()
+    {
+        closesocket(socket);
+        WSACleanup();
+    }
+
+    void Send(const void* bytes, int size) const
+    {
+        sendto(socket, static_cast<const char*>(bytes), size, 0, reinterpret_cast<const sockaddr*>(&to), sizeof to);
+    }
+    void SendPose(double yaw, double pitch, double roll = 0, int size = 48) const
+    {
+        const double pose[7] = {1, 2, 3, yaw, pitch, roll, 0}; // little-endian, as on every Windows
+        Send(pose, size);
+    }
+
+private:
+    SOCKET socket;
+    sockaddr_in to{};
+};
+
+class BridgeEndToEnd : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        CopyProgramFiles(folder, {"nodlink.exe"});
+        for (const std::string name : {"VFXDrive.dll", "VFXDraw.dll"})
+            if (!CopyFileA((BuildProgramDirectory() + "bridge\\" + name).c_str(), (folder.Path() + name).c_str(), FALSE))
+                throw std::runtime_error("cannot copy the bridge's " + name);
+        folder.Write("VFXBridge.ini", "[Bridge]\r\nPort=47424\r\nUnitsPerDegree=1092\r\n");
+    }
+
+    static void Activate(const NodlinkProcess& nodlink)
+    {
+        nodlink.Click(nodlink.Control("Button", "Activate"));
+        ASSERT_TRUE(nodlink.WaitForStatusPrefix("Running", Patience)) << nodlink.StatusText();
+    }
+
+    TemporaryFolder folder;
+    PoseSender sender;
+};
+
+// Fails at once on a message box, which nobody would answer.
+testing::AssertionResult PointerReaches(const NodlinkProcess& nodlink, int normalisedX, int normalisedY)
+{
+    const POINT expected{normalisedX * GetSystemMetrics(SM_CXSCREEN) / 65536,
+                         normalisedY * GetSystemMetrics(SM_CYSCREEN) / 65536};
+    POINT now{};
+    for (DWORD waited = 0; waited < 5000; waited += 20) {
+        if (HWND box = nodlink.WaitForMessageBox(0))
+            return testing::AssertionFailure() << "message box: " << WindowText(GetDlgItem(box, 0xFFFF));
+        GetCursorPos(&now);
+        if (std::abs(now.x - expected.x) <= 1 && std::abs(now.y - expected.y) <= 1)
+            return testing::AssertionSuccess();
+        Sleep(20);
+    }
+    return testing::AssertionFailure() << "pointer at " << now.x << "," << now.y << ", expected " << expected.x
+                                       << "," << expected.y;
+}
+}
+
+TEST_F(BridgeEndToEnd, HeadTurnsMoveThePointerJunkDoesNotAndEveryOpenCentresAgain)
+{
+    NodlinkProcess nodlink(folder.Path());
+    Activate(nodlink);
+    sender.SendPose(4, -2); // the centre
+    sender.SendPose(14, 3); // 10 degrees right, 5 up
+    EXPECT_TRUE(PointerReaches(nodlink, 43687, 27307));
+    sender.SendPose(-6, -7); // 10 left, 5 down
+    EXPECT_TRUE(PointerReaches(nodlink, 21847, 38227));
+
+    const double nan = std::nan(""), infinity = HUGE_VAL;
+    sender.SendPose(14, 3, 0, 47);
+    sender.SendPose(14, 3, 0, 49);
+    sender.SendPose(nan, 3);
+    sender.SendPose(14, infinity);
+    sender.SendPose(14, 3, -infinity);
+    sender.SendPose(180.5, 3);
+    sender.SendPose(14, -181);
+    Sleep(300); // many ticks
+    EXPECT_TRUE(PointerReaches(nodlink, 21847, 38227));
+
+    // Activate while running opens the bridge a second time without a close.
+    nodlink.Click(nodlink.Control("Button", "Activate"));
+    EXPECT_TRUE(PointerReaches(nodlink, 32767, 32767)); // no pose yet: the centre
+    sender.SendPose(20, 0); // the new centre
+    sender.SendPose(25, 0);
+    EXPECT_TRUE(PointerReaches(nodlink, 38227, 32767));
+
+    // Stop releases the port, although the double open keeps the bridge loaded.
+    nodlink.Click(nodlink.Control("Button", "Stop"));
+    ASSERT_TRUE(nodlink.WaitForStatusPrefix("Stopped.", Patience)) << nodlink.StatusText();
+    EXPECT_EQ(PoseSocket().Bind("127.0.0.1", Port), 0);
+    Activate(nodlink);
+    sender.SendPose(0, 0);
+    sender.SendPose(0, 10);
+    EXPECT_TRUE(PointerReaches(nodlink, 32767, 21847));
+}
+
+TEST_F(BridgeEndToEnd, ATakenPortIsExplainedAndFreeingItNeedsOnlyStopAndActivate)
+{
+    std::optional<PoseSocket> taken(std::in_place);
+    ASSERT_EQ(taken->Bind("127.0.0.1", Port), 0);
+    NodlinkProcess nodlink(folder.Path());
+    nodlink.Click(nodlink.Control("Button", "Activate"));
+    HWND box = nodlink.WaitForMessageBox(Patience);
+    ASSERT_NE(box, nullptr) << "no message box";
+    EXPECT_EQ(WindowText(box), "Nodlink");
+    EXPECT_NE(WindowText(GetDlgItem(box, 0xFFFF)).find("UDP port 47424 at 127.0.0.1"), std::string::npos)
+        << WindowText(GetDlgItem(box, 0xFFFF));
+    nodlink.Press(box, IDOK);
+    ASSERT_TRUE(nodlink.WaitForStatusPrefix("Running", Patience)) << nodlink.StatusText();
+
+    nodlink.Click(nodlink.Control("Button", "Stop"));
+    ASSERT_TRUE(nodlink.WaitForStatusPrefix("Stopped.", Patience)) << nodlink.StatusText();
+    taken.reset();
+    Activate(nodlink);
+    sender.SendPose(0, 0);
+    sender.SendPose(-10, 0);
+    EXPECT_TRUE(PointerReaches(nodlink, 21847, 32767));
+}
