@@ -29,6 +29,7 @@ add_subdirectory(forms)
 add_subdirectory(dialog)
 add_subdirectory(drivers)
 add_subdirectory(data)
+include(cmake/package.cmake)
 
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
