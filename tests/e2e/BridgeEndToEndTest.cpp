@@ -17,38 +17,6 @@ namespace {
 constexpr DWORD Patience = 20000; // ms
 constexpr u_short Port = 47424; // not opentrack's, which a developer may be running
 
-class PoseSender {
-public:
-    PoseSender()
-    {
-        WSADATA data{};
-        WSAStartup(MAKEWORD(2, 2), &data);
-        socket = ::socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
-        to.sin_family = AF_INET;
-        to.sin_port = htons(Port);
-        to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    }
-    ~PoseSender()
-    {
-        closesocket(socket);
-        WSACleanup();
-    }
-
-    void Send(const void* bytes, int size) const
-    {
-        sendto(socket, static_cast<const char*>(bytes), size, 0, reinterpret_cast<const sockaddr*>(&to), sizeof to);
-    }
-    void SendPose(double yaw, double pitch, double roll = 0, int size = 48) const
-    {
-        const double pose[7] = {1, 2, 3, yaw, pitch, roll, 0}; // little-endian, as on every Windows
-        Send(pose, size);
-    }
-
-private:
-    SOCKET socket;
-    sockaddr_in to{};
-};
-
 class BridgeEndToEnd : public testing::Test {
 protected:
     void SetUp() override
@@ -59,15 +27,31 @@ protected:
                 throw std::runtime_error("cannot copy the bridge's " + name);
         folder.Write("VFXBridge.ini", "[Bridge]\r\nPort=47424\r\nUnitsPerDegree=1092\r\n");
     }
+    void TearDown() override { closesocket(sender); }
+
+    // X, Y, Z, yaw, pitch, roll, little-endian as on every Windows, cut or padded to SIZE bytes.
+    void SendPose(double yaw, double pitch, double roll = 0, int size = 48) const
+    {
+        const double pose[7] = {1, 2, 3, yaw, pitch, roll, 0};
+        sockaddr_in to{AF_INET, htons(Port), {}, {}};
+        to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        sendto(sender, reinterpret_cast<const char*>(pose), size, 0, reinterpret_cast<sockaddr*>(&to), sizeof to);
+    }
 
     static void Activate(const NodlinkProcess& nodlink)
     {
         nodlink.Click(nodlink.Control("Button", "Activate"));
         ASSERT_TRUE(nodlink.WaitForStatusPrefix("Running", Patience)) << nodlink.StatusText();
     }
+    static void Stop(const NodlinkProcess& nodlink)
+    {
+        nodlink.Click(nodlink.Control("Button", "Stop"));
+        ASSERT_TRUE(nodlink.WaitForStatusPrefix("Stopped.", Patience)) << nodlink.StatusText();
+    }
 
     TemporaryFolder folder;
-    PoseSender sender;
+    PoseSocket winsock; // unbound: keeps Winsock started for the sender
+    SOCKET sender = socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
 };
 
 // Fails at once on a message box, which nobody would answer.
@@ -89,45 +73,7 @@ testing::AssertionResult PointerReaches(const NodlinkProcess& nodlink, int norma
 }
 }
 
-TEST_F(BridgeEndToEnd, HeadTurnsMoveThePointerJunkDoesNotAndEveryOpenCentresAgain)
-{
-    NodlinkProcess nodlink(folder.Path());
-    Activate(nodlink);
-    sender.SendPose(4, -2); // the centre
-    sender.SendPose(14, 3); // 10 degrees right, 5 up
-    EXPECT_TRUE(PointerReaches(nodlink, 43687, 27307));
-    sender.SendPose(-6, -7); // 10 left, 5 down
-    EXPECT_TRUE(PointerReaches(nodlink, 21847, 38227));
-
-    const double nan = std::nan(""), infinity = HUGE_VAL;
-    sender.SendPose(14, 3, 0, 47);
-    sender.SendPose(14, 3, 0, 49);
-    sender.SendPose(nan, 3);
-    sender.SendPose(14, infinity);
-    sender.SendPose(14, 3, -infinity);
-    sender.SendPose(180.5, 3);
-    sender.SendPose(14, -181);
-    Sleep(300); // many ticks
-    EXPECT_TRUE(PointerReaches(nodlink, 21847, 38227));
-
-    // Activate while running opens the bridge a second time without a close.
-    nodlink.Click(nodlink.Control("Button", "Activate"));
-    EXPECT_TRUE(PointerReaches(nodlink, 32767, 32767)); // no pose yet: the centre
-    sender.SendPose(20, 0); // the new centre
-    sender.SendPose(25, 0);
-    EXPECT_TRUE(PointerReaches(nodlink, 38227, 32767));
-
-    // Stop releases the port, although the double open keeps the bridge loaded.
-    nodlink.Click(nodlink.Control("Button", "Stop"));
-    ASSERT_TRUE(nodlink.WaitForStatusPrefix("Stopped.", Patience)) << nodlink.StatusText();
-    EXPECT_EQ(PoseSocket().Bind("127.0.0.1", Port), 0);
-    Activate(nodlink);
-    sender.SendPose(0, 0);
-    sender.SendPose(0, 10);
-    EXPECT_TRUE(PointerReaches(nodlink, 32767, 21847));
-}
-
-TEST_F(BridgeEndToEnd, ATakenPortIsExplainedAndFreeingItNeedsOnlyStopAndActivate)
+TEST_F(BridgeEndToEnd, APortInUseIsExplainedPosesMoveThePointerAsSetJunkDoesNotAndEveryOpenCentres)
 {
     std::optional<PoseSocket> taken(std::in_place);
     ASSERT_EQ(taken->Bind("127.0.0.1", Port), 0);
@@ -142,11 +88,35 @@ TEST_F(BridgeEndToEnd, ATakenPortIsExplainedAndFreeingItNeedsOnlyStopAndActivate
     nodlink.Press(box, IDOK);
     ASSERT_TRUE(nodlink.WaitForStatusPrefix("Running", Patience)) << nodlink.StatusText();
 
-    nodlink.Click(nodlink.Control("Button", "Stop"));
-    ASSERT_TRUE(nodlink.WaitForStatusPrefix("Stopped.", Patience)) << nodlink.StatusText();
+    // Once the port is free, Stop and Activate are all it takes.
+    Stop(nodlink);
     taken.reset();
     Activate(nodlink);
-    sender.SendPose(0, 0);
-    sender.SendPose(-10, 0);
-    EXPECT_TRUE(PointerReaches(nodlink, 21847, 32767));
+    SendPose(4, -2); // the centre
+    SendPose(14, 3); // 10 degrees right, 5 up
+    EXPECT_TRUE(PointerReaches(nodlink, 43687, 27307));
+    SendPose(-6, -7); // 10 left, 5 down
+    EXPECT_TRUE(PointerReaches(nodlink, 21847, 38227));
+
+    const double nan = std::nan(""), infinity = HUGE_VAL;
+    SendPose(14, 3, 0, 47);
+    SendPose(14, 3, 0, 49);
+    SendPose(nan, 3);
+    SendPose(14, infinity);
+    SendPose(14, 3, -infinity);
+    SendPose(180.5, 3);
+    SendPose(14, -181);
+    Sleep(300); // many ticks
+    EXPECT_TRUE(PointerReaches(nodlink, 21847, 38227));
+
+    // Activate while running opens the bridge a second time without a close.
+    nodlink.Click(nodlink.Control("Button", "Activate"));
+    EXPECT_TRUE(PointerReaches(nodlink, 32767, 32767)); // no pose yet: the centre
+    SendPose(20, 0); // the new centre
+    SendPose(25, 0);
+    EXPECT_TRUE(PointerReaches(nodlink, 38227, 32767));
+
+    // Stop releases the port, although the double open keeps the bridge loaded.
+    Stop(nodlink);
+    EXPECT_EQ(PoseSocket().Bind("127.0.0.1", Port), 0);
 }
