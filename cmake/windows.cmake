@@ -29,6 +29,10 @@ add_subdirectory(forms)
 add_subdirectory(dialog)
 add_subdirectory(drivers)
 add_subdirectory(data)
+include(cmake/package.cmake)
+# What a user's program folder needs, without the tests: scripts/start.sh builds only this.
+add_custom_target(program)
+add_dependencies(program nodlink VFXDrive VFXDraw BridgeDrive BridgeDraw)
 
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)

@@ -1,19 +1,39 @@
 #!/bin/bash
-# Sets everything up and starts Nodlink with the simulated headset on this desktop.
+# Sets everything up and starts Nodlink on this desktop with the simulated headset, or with
+# --bridge with the opentrack bridge, which takes head poses on UDP 127.0.0.1:4242.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+case "${1:-}" in
+  "") driver=simulated ;;
+  --bridge) driver=bridge ;;
+  *) echo "usage: scripts/start.sh [--bridge]" >&2; exit 2 ;;
+esac
 
 preset=$(scripts/wine-arch.sh)
 if [ "$preset" != windows-x86 ]; then
   echo "note: this kernel cannot run 32-bit processes; starting the 64-bit build of Nodlink"
 fi
-scripts/setup.sh "$preset"
+scripts/setup.sh
+[ -f "build/$preset/build.ninja" ] || cmake --preset "$preset" >/dev/null
+# The program alone: the tests would take several times longer to build.
+cmake --build --preset "$preset" --target program
 
 if [ -z "${DISPLAY:-}" ]; then
   echo "start: no X display; run this from a desktop session (scripts/screenshot.sh shows the window without one)" >&2
   exit 2
 fi
+built="build/$preset/program"
+program=$built
+if [ "$driver" = bridge ]; then
+  # A program folder of its own with the bridge beside nodlink.exe, as a user sets it up;
+  # settings edited there are kept.
+  program="build/$preset/program-bridge"
+  mkdir -p "$program"
+  cp "$built/nodlink.exe" "$built/default.vfx" "$built/bridge/VFXDrive.dll" "$built/bridge/VFXDraw.dll" "$program/"
+  [ -f "$program/VFXBridge.ini" ] || cp "$built/bridge/VFXBridge.ini" "$program/"
+  echo "start: Nodlink with the opentrack bridge; in opentrack choose the output \"UDP over network\" to 127.0.0.1:4242"
+fi
 arch=$(sed -n 's/^MINGW_ARCH:[A-Z]*=//p' "build/$preset/CMakeCache.txt")
 # A prefix of its own, with Wine's windows managed by the desktop's window manager.
-NODLINK_WINE_MANAGED=1 exec scripts/wine-run.sh "$PWD/build/$preset/wine/desktop" "$arch" \
-  "build/$preset/program/nodlink.exe"
+NODLINK_WINE_MANAGED=1 exec scripts/wine-run.sh "$PWD/build/$preset/wine/desktop" "$arch" "$program/nodlink.exe"

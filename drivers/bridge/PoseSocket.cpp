@@ -1,0 +1,42 @@
+#include "PoseSocket.h"
+
+#include <ws2tcpip.h>
+
+PoseSocket::PoseSocket()
+{
+    WSADATA data{};
+    startupError = WSAStartup(MAKEWORD(2, 2), &data);
+}
+
+PoseSocket::~PoseSocket()
+{
+    if (socket != INVALID_SOCKET)
+        closesocket(socket);
+    if (startupError == 0)
+        WSACleanup();
+}
+
+int PoseSocket::Bind(const std::string& address, uint16_t port)
+{
+    if (startupError != 0)
+        return startupError;
+    sockaddr_in local{};
+    local.sin_family = AF_INET;
+    local.sin_port = htons(port);
+    if (inet_pton(AF_INET, address.c_str(), &local.sin_addr) != 1)
+        return WSAEFAULT;
+    socket = ::socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
+    u_long nonBlocking = 1;
+    if (socket == INVALID_SOCKET || ioctlsocket(socket, FIONBIO, &nonBlocking) != 0 ||
+        bind(socket, reinterpret_cast<const sockaddr*>(&local), sizeof local) != 0)
+        return WSAGetLastError();
+    return 0;
+}
+
+int PoseSocket::Receive(unsigned char* buffer, int capacity)
+{
+    const int size = recv(socket, reinterpret_cast<char*>(buffer), capacity, 0);
+    if (size != SOCKET_ERROR)
+        return size;
+    return WSAGetLastError() == WSAEMSGSIZE ? capacity : -1;
+}
