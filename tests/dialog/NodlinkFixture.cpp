@@ -5,26 +5,35 @@
 #include "Profiles.h"
 #include "TrackerDriver.h"
 
+#include <algorithm>
+
 void NodlinkTest::SetUp()
 {
     ResetDoubles();
     UseDriverScenario("full");
     Application->Initialize();
     Application->Title = "Nodlink";
-    UseProgramDirectory(folder.Path());
+    Application->SetExeName(folder.Path() + "nodlink.exe");
 }
 
+// The first test of a process meets the program's own initial values; later ones get these.
 void NodlinkTest::TearDown()
 {
     form.reset();
     CloseTracker();
-    UnloadDriverDoubles();
+    UseDriverScenario("none");
     Application->SetExeName("");
     MappingParameters = {true, true, true, 1, 1, 0, 0};
     LastSample = {0, 0};
     FirstSample = true;
     ProfileModified = false;
     CurrentProfilePath.clear();
+}
+
+void NodlinkTest::Restart()
+{
+    TearDown();
+    SetUp();
 }
 
 TNodlink& NodlinkTest::Form()
@@ -34,26 +43,13 @@ TNodlink& NodlinkTest::Form()
     return *form;
 }
 
-void NodlinkTest::UseProgramDirectory(const std::string& path)
-{
-    Application->SetExeName(path + "nodlink.exe");
-}
-
 bool NodlinkTest::SelectAndLoad(const std::string& name)
 {
-    TListBox& list = Form().ListProfiles;
-    list.SetItemIndex(-1);
-    for (int i = 0; i < list.Count(); ++i)
-        if (list.Item(i) == name)
-            list.SetItemIndex(i);
-    EXPECT_GE(list.ItemIndex(), 0) << name << " is not listed";
+    const std::vector<std::string> entries = Entries(Form().ListProfiles);
+    const auto entry = std::find(entries.begin(), entries.end(), name);
+    EXPECT_NE(entry, entries.end()) << name << " is not listed";
+    form->ListProfiles.SetItemIndex(static_cast<int>(entry - entries.begin()));
     return LoadSelectedProfile();
-}
-
-void PrintTo(const Shown& p, std::ostream* out)
-{
-    *out << "{" << p.invertX << ", " << p.invertY << ", " << p.xSens << ", " << p.ySens << ", " << p.absMode << ", "
-         << p.baseX << ", " << p.baseY << "}";
 }
 
 Shown ShownBy(const TNodlink& form)

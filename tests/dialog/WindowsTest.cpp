@@ -9,7 +9,6 @@
 #include "Profiles.h"
 
 #include <cstdlib>
-#include <functional>
 #include <stdexcept>
 
 namespace {
@@ -21,9 +20,8 @@ struct Expected {
 
 struct WindowCase {
     const char* name;
-    std::function<void(TNodlink&, ModalAnswerer&)> show; // shows it, or leaves it to the dialogs
+    void (*show)(TNodlink& form, ModalAnswerer& dialogs);
     bool mainWindow;
-    std::string title;
     std::string defaultButton;
     std::vector<Expected> controls;
 };
@@ -72,60 +70,47 @@ const char* const SavePrompt = "The current profile has been modified.Save chang
 
 // In this order on one window: each leaves what the next needs.
 const WindowCase Windows[] = {
-    {"main-window", nullptr, true, "Nodlink", "", MainWindowShowing("Stopped")},
-    {"input-box", [](TNodlink& form, ModalAnswerer& dialogs) { dialogs.Press("Cancel"), form.AddClick(); }, false,
-     "Nodlink", "OK",
-     {{"Static", "Enter name for the new profile."}, {"Edit", ""}, {"Button", "OK"}, {"Button", "Cancel"}}},
-    {"cannot-delete-the-default",
-     [](TNodlink& form, ModalAnswerer& dialogs) { dialogs.Press("OK"), form.DeleteClick(); }, false, "Nodlink",
-     "OK", MessageBox("Cannot delete the default setup.", {"OK"})},
+    {"main-window", [](TNodlink&, ModalAnswerer&) {}, true, "", MainWindowShowing("Stopped")},
+    {"input-box", [](TNodlink& form, ModalAnswerer& dialogs) { dialogs.Press("Cancel"), form.AddClick(); }, false, "OK", {{"Static", "Enter name for the new profile."}, {"Edit", ""}, {"Button", "OK"}, {"Button", "Cancel"}}},
+    {"cannot-delete-the-default", [](TNodlink& form, ModalAnswerer& dialogs) { dialogs.Press("OK"), form.DeleteClick(); },
+     false, "OK", MessageBox("Cannot delete the default setup.", {"OK"})},
     {"delete-prompt",
      [](TNodlink& form, ModalAnswerer& dialogs) {
-         form.ListProfiles.SetItemIndex(1);
-         LoadSelectedProfile();
+         form.ListProfiles.SetItemIndex(1), LoadSelectedProfile();
          dialogs.Press("&No"), form.DeleteClick();
      },
-     false, "Nodlink", "&No", MessageBox("Delete current profile?", {"&Yes", "&No"})},
+     false, "&No", MessageBox("Delete current profile?", {"&Yes", "&No"})},
     {"save-prompt",
-     [](TNodlink& form, ModalAnswerer& dialogs) {
-         form.XSens.SetText("5");
-         dialogs.Press("Cancel"), LoadSelectedProfile();
-     },
-     false, "Nodlink", "OK", MessageBox(SavePrompt, {"OK", "Cancel"})},
+     [](TNodlink& form, ModalAnswerer& dialogs) { form.XSens.SetText("5"), dialogs.Press("Cancel"), LoadSelectedProfile(); },
+     false, "OK", MessageBox("The current profile has been modified.Save changes?", {"OK", "Cancel"})},
     {"profile-name-exists",
-     [](TNodlink& form, ModalAnswerer& dialogs) {
-         dialogs.TypeAndPressEnter("x");
-         dialogs.Press("OK"), form.AddClick();
-     },
-     false, "Nodlink", "OK", MessageBox("Profile name already exists.", {"OK"})},
+     [](TNodlink& form, ModalAnswerer& dialogs) { dialogs.TypeAndPressEnter("x"), dialogs.Press("OK"), form.AddClick(); },
+     false, "OK", MessageBox("Profile name already exists.", {"OK"})},
     {"profile-not-saved",
      [](TNodlink& form, ModalAnswerer& dialogs) {
-         form.XSens.SetText("6");
-         DeleteFileA(CurrentProfilePath.c_str());
-         dialogs.Press("OK");
-         dialogs.Press("OK"), LoadSelectedProfile();
+         form.XSens.SetText("6"), DeleteFileA(CurrentProfilePath.c_str());
+         dialogs.Press("OK"), dialogs.Press("OK"), LoadSelectedProfile();
      },
-     false, "Nodlink", "OK", MessageBox("The profile could not be saved.", {"OK"})},
+     false, "OK", MessageBox("The profile could not be saved.", {"OK"})},
     {"exception",
      [](TNodlink& form, ModalAnswerer& dialogs) {
          form.Add.OnClick = [] { throw std::runtime_error("Something went wrong."); };
          dialogs.Press("OK"), SendMessageA(form.Add.Handle(), BM_CLICK, 0, 0);
      },
-     false, "Nodlink", "OK", MessageBox("Something went wrong.", {"OK"}, true)},
+     false, "OK", MessageBox("Something went wrong.", {"OK"}, true)},
     {"main-window-tracking",
      [](TNodlink& form, ModalAnswerer& dialogs) {
-         form.ListProfiles.SetItemIndex(0);
-         dialogs.Press("Cancel"), form.RunClick();
+         form.ListProfiles.SetItemIndex(0), dialogs.Press("Cancel"), form.RunClick();
          MappingParameters = {true, false, false, 1, 1, 0, 0};
          Doubles().sample[0] = Doubles().sample[1] = INT32_MIN; // the longest text there is
          form.Timer1Timer();
      },
-     true, "Nodlink", "", MainWindowShowing("Running        x = -2147483648  y = -2147483648")},
+     true, "", MainWindowShowing("Running        x = -2147483648  y = -2147483648")},
 };
 
 void ExpectShown(const ShownWindow& shown, const WindowCase& window)
 {
-    EXPECT_EQ(shown.title, window.title);
+    EXPECT_EQ(shown.title, "Nodlink");
     EXPECT_EQ(shown.DefaultButton(), window.defaultButton);
     std::vector<std::string> seen, expected;
     for (const ShownControl& control : shown.controls)
@@ -140,12 +125,9 @@ void ExpectShown(const ShownWindow& shown, const WindowCase& window)
         EXPECT_TRUE(shown.controls[i].fits) << "the text does not fit its control, or the control its window";
         if (at96.Left + at96.Top + at96.Height == 0)
             continue;
-        EXPECT_EQ(rect.left, ScaleToDpi(at96.Left));
-        EXPECT_EQ(rect.top, ScaleToDpi(at96.Top));
-        EXPECT_EQ(rect.bottom - rect.top, ScaleToDpi(at96.Height));
-        if (at96.Width != 0) {
-            EXPECT_EQ(rect.right - rect.left, ScaleToDpi(at96.Width));
-        }
+        const LONG width = at96.Width ? ScaleToDpi(at96.Width) : rect.right - rect.left;
+        EXPECT_EQ(std::tuple(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top),
+                  std::tuple(ScaleToDpi(at96.Left), ScaleToDpi(at96.Top), width, ScaleToDpi(at96.Height)));
     }
 }
 
@@ -173,8 +155,7 @@ TEST_F(WindowsAsShown, EveryWindowShowsItsTextsWhole)
     for (const WindowCase& window : Windows) {
         SCOPED_TRACE(window.name);
         name = window.name;
-        if (window.show)
-            window.show(form, dialogs);
+        window.show(form, dialogs);
         if (!window.mainWindow) {
             ExpectShown(dialogs.Seen().back(), window);
             continue;
@@ -191,23 +172,18 @@ TEST_F(WindowsAsShown, TheMainWindowHasItsSizeFontsAndTabOrder)
     TNodlink& form = Form();
     RECT client{};
     GetClientRect(form.Handle(), &client);
-    EXPECT_EQ(client.right, ScaleToDpi(463));
-    EXPECT_EQ(client.bottom, ScaleToDpi(398));
-    EXPECT_EQ(FontHeight(form.Add.Handle()), ScaleToDpi(-11));
-    EXPECT_EQ(FontHeight(form.Status.Handle()), ScaleToDpi(-19));
-    const LONG_PTR style = GetWindowLongPtrA(form.Handle(), GWL_STYLE);
-    EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME),
-              WS_CAPTION | WS_SYSMENU);
-
-    std::vector<HWND> order;
-    for (HWND control = GetNextDlgTabItem(form.Handle(), nullptr, FALSE); order.size() < 20;
-         control = GetNextDlgTabItem(form.Handle(), control, FALSE))
-        order.push_back(control);
-    const std::vector<HWND> expected{form.ListProfiles.Handle(), form.Delete.Handle(), form.Add.Handle(),
-                                     form.AbsMode.Handle(),      form.InvertX.Handle(), form.InvertY.Handle(),
-                                     form.XSens.Handle(),        form.YSens.Handle(),   form.BaseX.Handle(),
-                                     form.BaseY.Handle(),        form.Run.Handle(),     form.Stop.Handle(),
-                                     form.Exit.Handle()};
-    EXPECT_EQ(std::vector<HWND>(order.begin(), order.begin() + 13), expected);
-    EXPECT_EQ(order[13], expected[0]) << "Tab comes round again";
+    EXPECT_EQ(std::tuple(client.right, client.bottom), std::tuple(ScaleToDpi(463), ScaleToDpi(398)));
+    EXPECT_EQ(std::tuple(FontHeight(form.Add.Handle()), FontHeight(form.Status.Handle())),
+              std::tuple(ScaleToDpi(-11), ScaleToDpi(-19)));
+    EXPECT_EQ(GetWindowLongPtrA(form.Handle(), GWL_STYLE) & (WS_CAPTION | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME),
+              WS_CAPTION);
+    std::vector<HWND> order{GetNextDlgTabItem(form.Handle(), nullptr, FALSE)};
+    while (order.size() < 14)
+        order.push_back(GetNextDlgTabItem(form.Handle(), order.back(), FALSE));
+    EXPECT_EQ(order, (std::vector<HWND>{form.ListProfiles.Handle(), form.Delete.Handle(), form.Add.Handle(),
+                                        form.AbsMode.Handle(), form.InvertX.Handle(), form.InvertY.Handle(),
+                                        form.XSens.Handle(), form.YSens.Handle(), form.BaseX.Handle(),
+                                        form.BaseY.Handle(), form.Run.Handle(), form.Stop.Handle(),
+                                        form.Exit.Handle(), form.ListProfiles.Handle()}))
+        << "Tab walks the controls in their order and comes round again";
 }

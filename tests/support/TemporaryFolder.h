@@ -1,5 +1,6 @@
 #pragma once
 // A fresh folder under the temp directory, removed with everything in it.
+#include <filesystem>
 #include <string>
 
 class TemporaryFolder {
@@ -12,7 +13,7 @@ public:
     const std::string& Path() const { return path; } // ends in '\'
     void Write(const std::string& name, const std::string& contents) const;
     std::string Read(const std::string& name) const; // empty when missing
-    bool Exists(const std::string& name) const;
+    bool Exists(const std::string& name) const { return std::filesystem::exists(path + name); }
 
 private:
     std::string path;

@@ -1,80 +1,60 @@
 #include "WindowQueries.h"
 
+#include "GdiHandles.h"
+
 #include <fstream>
 
 namespace {
-LONG_PTR StyleOf(HWND window)
+LONG_PTR StyleOf(HWND window, LONG_PTR mask)
 {
-    return GetWindowLongPtrA(window, GWL_STYLE);
-}
-
-bool IsButtonOfType(HWND window, LONG_PTR type)
-{
-    return WindowClass(window) == "Button" && (StyleOf(window) & BS_TYPEMASK) == type;
+    return GetWindowLongPtrA(window, GWL_STYLE) & mask;
 }
 
 std::string ShownText(HWND window)
 {
-    const LONG_PTR type = StyleOf(window) & SS_TYPEMASK;
-    if (WindowClass(window) == "Static" && type == SS_ICON)
+    if (WindowClass(window) == "Static" && StyleOf(window, SS_TYPEMASK) == SS_ICON)
         return SendMessageA(window, STM_GETICON, 0, 0) ? "<icon>" : "";
-    if (WindowClass(window) == "Static" && type == SS_BITMAP)
+    if (WindowClass(window) == "Static" && StyleOf(window, SS_TYPEMASK) == SS_BITMAP)
         return SendMessageA(window, STM_GETIMAGE, IMAGE_BITMAP, 0) ? "<picture>" : "";
     return WindowText(window);
 }
 
-// Room the control keeps around its text: a push button's frame, a check box's box, a group
-// box's inset caption, an edit's margins.
-SIZE TextMargins(HWND window, HDC dc)
-{
-    const int unit = MulDiv(4, GetDeviceCaps(dc, LOGPIXELSX), 96);
-    if (IsButtonOfType(window, BS_AUTOCHECKBOX) || IsButtonOfType(window, BS_CHECKBOX))
-        return {unit * 5, 0};
-    if (WindowClass(window) == "Button" || WindowClass(window) == "Edit")
-        return {unit * 2, unit};
-    return {0, 0};
-}
-
+// Measured with the control's font; a button keeps room for its frame or check box, an edit
+// for its margins. A plain static wraps its text within its width.
 bool TextFits(HWND window, const std::string& text)
 {
-    const std::string className = WindowClass(window);
-    if (text.empty() || text[0] == '<' || className == "ListBox")
+    if (text.empty() || text[0] == '<')
         return true;
-    HDC dc = GetDC(window);
-    RECT client{};
+    const WindowDc dc(window);
+    const SelectedObject font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0)));
+    const int unit = MulDiv(4, GetDeviceCaps(dc.Get(), LOGPIXELSX), 96);
+    const bool button = WindowClass(window) == "Button", edit = WindowClass(window) == "Edit";
+    const bool checkBox = button && StyleOf(window, BS_TYPEMASK) == BS_AUTOCHECKBOX;
+    const SIZE margins{checkBox ? 5 * unit : button || edit ? 2 * unit : 0, button || edit ? unit : 0};
+    RECT client{}, box{};
     GetClientRect(window, &client);
-    const SIZE margins = TextMargins(window, dc);
-    UINT format = DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE;
-    RECT box{0, 0, client.right - margins.cx, 0};
-    if (className == "Static" && (StyleOf(window) & SS_TYPEMASK) == SS_LEFT)
-        format = DT_CALCRECT | DT_NOPREFIX | DT_WORDBREAK; // wraps within its width
-    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0)));
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &box, format);
-    SelectObject(dc, previous);
-    ReleaseDC(window, dc);
+    box.right = client.right - margins.cx;
+    const bool wraps = WindowClass(window) == "Static" && StyleOf(window, SS_TYPEMASK) == SS_LEFT;
+    DrawTextA(dc.Get(), text.c_str(), -1, &box, DT_CALCRECT | DT_NOPREFIX | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
     return box.right + margins.cx <= client.right && box.bottom + margins.cy <= client.bottom;
-}
-
-bool InsideParent(HWND window, const RECT& rect)
-{
-    RECT parent{};
-    GetClientRect(GetParent(window), &parent);
-    return rect.left >= 0 && rect.top >= 0 && rect.right <= parent.right && rect.bottom <= parent.bottom;
 }
 
 void DescribeChildren(HWND parent, std::vector<ShownControl>& controls)
 {
+    RECT area{};
+    GetClientRect(parent, &area);
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         const std::string text = ShownText(child);
         // Wine leaves a message box's empty icon visible: nothing a user sees.
-        if (!IsWindowVisible(child) || (text.empty() && (StyleOf(child) & SS_TYPEMASK) == SS_ICON &&
-                                        WindowClass(child) == "Static"))
+        if (!IsWindowVisible(child) ||
+            (text.empty() && WindowClass(child) == "Static" && StyleOf(child, SS_TYPEMASK) == SS_ICON))
             continue;
         RECT rect{};
         GetWindowRect(child, &rect);
         MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-        controls.push_back({WindowClass(child), text, rect, IsButtonOfType(child, BS_DEFPUSHBUTTON),
-                            TextFits(child, text) && InsideParent(child, rect)});
+        const bool inside = rect.left >= 0 && rect.top >= 0 && rect.right <= area.right && rect.bottom <= area.bottom;
+        const bool isDefault = WindowClass(child) == "Button" && StyleOf(child, BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+        controls.push_back({WindowClass(child), text, rect, isDefault, inside && TextFits(child, text)});
         DescribeChildren(child, controls);
     }
 }
@@ -106,9 +86,9 @@ ShownWindow Describe(HWND window)
 
 std::string WindowText(HWND window)
 {
-    std::vector<char> text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1);
-    GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
-    return text.data();
+    char text[512] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
 }
 
 std::string WindowClass(HWND window)
@@ -129,28 +109,26 @@ HWND FindButton(HWND window, const std::string& caption)
     return nullptr;
 }
 
-bool SaveWindowPicture(HWND window, const std::string& path)
+void SaveWindowPicture(HWND window, const std::string& path)
 {
     RECT frame{};
     GetWindowRect(window, &frame);
     BITMAPINFOHEADER header{sizeof header, frame.right - frame.left, frame.bottom - frame.top, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    std::vector<char> pixels(static_cast<size_t>((header.biWidth * 3 + 3) / 4 * 4 * header.biHeight));
-    HDC windowDc = GetWindowDC(window);
-    HDC memory = CreateCompatibleDC(windowDc);
-    HBITMAP bitmap = CreateCompatibleBitmap(windowDc, header.biWidth, header.biHeight);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, header.biWidth, header.biHeight, windowDc, 0, 0, SRCCOPY);
-    SelectObject(memory, previous);
-    GetDIBits(memory, bitmap, 0, header.biHeight, pixels.data(), reinterpret_cast<BITMAPINFO*>(&header),
-              DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(window, windowDc);
+    std::string pixels(static_cast<size_t>((header.biWidth * 3 + 3) / 4 * 4 * header.biHeight), '\0');
+    {
+        HDC windowDc = GetWindowDC(window);
+        const MemoryDc memory(windowDc);
+        const GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(windowDc, header.biWidth, header.biHeight));
+        {
+            const SelectedObject selected(memory.Get(), bitmap.Get());
+            BitBlt(memory.Get(), 0, 0, header.biWidth, header.biHeight, windowDc, 0, 0, SRCCOPY);
+        }
+        GetDIBits(memory.Get(), bitmap.Get(), 0, header.biHeight, pixels.data(), reinterpret_cast<BITMAPINFO*>(&header),
+                  DIB_RGB_COLORS);
+        ReleaseDC(window, windowDc);
+    }
     const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof header;
     const BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(offset + pixels.size()), 0, 0, offset};
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&header), sizeof header);
-    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
-    return static_cast<bool>(out);
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(&file), sizeof file)
+        .write(reinterpret_cast<const char*>(&header), sizeof header) << pixels;
 }

@@ -26,5 +26,4 @@ ShownWindow Describe(HWND window);
 std::string WindowText(HWND window);
 std::string WindowClass(HWND window);
 HWND FindButton(HWND window, const std::string& caption); // visible, among the descendants
-// The window with its frame as a 24-bit BMP file, for people to look at.
-bool SaveWindowPicture(HWND window, const std::string& path);
+void SaveWindowPicture(HWND window, const std::string& path); // with its frame, as a BMP file

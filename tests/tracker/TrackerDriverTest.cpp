@@ -11,9 +11,8 @@
 
 namespace {
 using Calls = std::vector<std::string>;
-const Calls OpenCalls{"VFXOpen", "VFXSetVideoMode", "VFXLockOutMode"};
 
-// The driver state and the loads are process-wide: every case starts and ends closed.
+// The driver state and the loads are process-wide: every case starts closed.
 void StartClosed(const char* scenario)
 {
     CloseTracker();
@@ -21,47 +20,32 @@ void StartClosed(const char* scenario)
     ResetDoubles();
 }
 
-bool DriveLoaded()
+bool Loaded(bool drive, bool draw)
 {
-    return IsDriverLibraryLoaded("VFXDrive.dll");
+    return IsDriverLibraryLoaded("VFXDrive.dll") == drive && IsDriverLibraryLoaded("VFXDraw.dll") == draw;
 }
 
-bool DrawLoaded()
-{
-    return IsDriverLibraryLoaded("VFXDraw.dll");
-}
-
-class TrackerDriverTest : public testing::Test {
-protected:
-    void TearDown() override { StartClosed("none"); }
-};
-
-TEST_F(TrackerDriverTest, OpenPassesModeZeroAndEveryOpenCountsUntilItsClose)
+TEST(TrackerDriver, OpenPassesItsModesAndEveryOpenCountsUntilItsClose)
 {
     StartClosed("full");
     ASSERT_TRUE(OpenTracker());
-    EXPECT_EQ(CallNames(), OpenCalls);
-    EXPECT_EQ(Doubles().calls[1].argument, 0);
-    EXPECT_EQ(Doubles().calls[2].argument, 0);
     ASSERT_TRUE(OpenTracker());
     CloseTracker();
-    EXPECT_EQ(CallNames().back(), "VFXClose");
-    EXPECT_TRUE(DriveLoaded() && DrawLoaded()) << "one load of each is still held";
+    EXPECT_EQ(CallNames(), (Calls{"VFXOpen", "VFXSetVideoMode", "VFXLockOutMode", "VFXOpen", "VFXSetVideoMode",
+                                  "VFXLockOutMode", "VFXClose"}));
+    EXPECT_TRUE(Loaded(true, true)) << "one load of each is still held";
     EXPECT_EQ(CloseDriveLibrary(), LibraryNotLoaded);
     EXPECT_EQ(CloseDrawLibrary(), LibraryNotLoaded);
-    EXPECT_EQ(Doubles().callCount, 7) << "a close of a closed tracker calls nothing";
-    CloseTracker();
-    UnloadDriverDoubles();
+    EXPECT_EQ(Doubles().callCount, 7) << "a closed tracker calls nothing";
 
     StartClosed("full");
     EXPECT_EQ(LoadDriveLibrary(), TrackerOk);
     EXPECT_EQ(SetVideoMode(-5), TrackerOk);
     EXPECT_EQ(LoadDrawLibrary(), TrackerOk);
     EXPECT_EQ(LockOutMode(7), TrackerOk);
-    EXPECT_EQ(Doubles().calls[1].argument, -5);
-    EXPECT_EQ(Doubles().calls[2].argument, 7);
+    EXPECT_EQ(std::tuple(Doubles().calls[1].argument, Doubles().calls[2].argument), std::tuple(-5, 7));
     CloseTracker();
-    EXPECT_FALSE(DriveLoaded() || DrawLoaded());
+    EXPECT_TRUE(Loaded(false, false));
 }
 
 // A failed open leaves loaded what it loaded, until CloseTracker releases it.
@@ -69,49 +53,48 @@ struct FailedOpen {
     const char* scenario;
     TrackerResult (*failingStep)();
     TrackerResult failure;
-    Calls callsAtOpen;
+    size_t callsAtOpen; // of VFXOpen, VFXSetVideoMode
     bool drawLoaded;
     bool closeCallsVFXClose;
 };
 
-const Calls DriveSteps{"VFXOpen", "VFXSetVideoMode"};
 const FailedOpen FailedOpens[] = {
-    {"none", LoadDriveLibrary, DriveLoadFailed, {}, false, false},
-    {"without-VFXOpen", LoadDriveLibrary, DriveEntryMissing, {}, false, true},
-    {"without-VFXClose", LoadDriveLibrary, DriveEntryMissing, {}, false, false},
-    {"without-VFXZeroSet", LoadDriveLibrary, DriveEntryMissing, {}, false, true},
-    {"without-VFXSetVideoMode", LoadDriveLibrary, DriveEntryMissing, {}, false, true},
-    {"without-VFXGetTracking", ReadTracking, DriveEntryMissing, {}, false, true},
-    {"drive-only", LoadDrawLibrary, DrawLoadFailed, DriveSteps, false, true},
-    {"without-VFXLockOutMode", [] { return LockOutMode(0); }, DrawEntryMissing, DriveSteps, true, true},
-    {"without-VFXSetConfigBits", LoadDrawLibrary, DrawEntryMissing, DriveSteps, true, true},
-    {"without-VFXGetConfigBits", LoadDrawLibrary, DrawEntryMissing, DriveSteps, true, true},
-    {"without-VFXSetIPDPercent", LoadDrawLibrary, DrawEntryMissing, DriveSteps, true, true},
+    {"none", LoadDriveLibrary, DriveLoadFailed, 0, false, false},
+    {"without-VFXOpen", LoadDriveLibrary, DriveEntryMissing, 0, false, true},
+    {"without-VFXClose", LoadDriveLibrary, DriveEntryMissing, 0, false, false},
+    {"without-VFXZeroSet", LoadDriveLibrary, DriveEntryMissing, 0, false, true},
+    {"without-VFXSetVideoMode", LoadDriveLibrary, DriveEntryMissing, 0, false, true},
+    {"without-VFXGetTracking", ReadTracking, DriveEntryMissing, 0, false, true},
+    {"drive-only", LoadDrawLibrary, DrawLoadFailed, 2, false, true},
+    {"without-VFXLockOutMode", [] { return LockOutMode(0); }, DrawEntryMissing, 2, true, true},
+    {"without-VFXSetConfigBits", LoadDrawLibrary, DrawEntryMissing, 2, true, true},
+    {"without-VFXGetConfigBits", LoadDrawLibrary, DrawEntryMissing, 2, true, true},
+    {"without-VFXSetIPDPercent", LoadDrawLibrary, DrawEntryMissing, 2, true, true},
 };
 
-TEST_F(TrackerDriverTest, AFailedOpenKeepsWhatItLoadedUntilClose)
+TEST(TrackerDriver, AFailedOpenKeepsWhatItLoadedUntilClose)
 {
     for (const FailedOpen& open : FailedOpens) {
         SCOPED_TRACE(open.scenario);
-        StartClosed("full"); // every entry bound, so a rebind must forget what the next lacks
+        StartClosed("full"); // every entry bound: a rebind must forget what the next library lacks
         ASSERT_TRUE(OpenTracker());
         StartClosed(open.scenario);
         EXPECT_FALSE(OpenTracker());
-        EXPECT_EQ(CallNames(), open.callsAtOpen);
-        EXPECT_EQ(DriveLoaded(), open.failure != DriveLoadFailed);
-        EXPECT_EQ(DrawLoaded(), open.drawLoaded);
-
+        Calls calls{"VFXOpen", "VFXSetVideoMode"};
+        calls.resize(open.callsAtOpen);
+        EXPECT_EQ(CallNames(), calls);
+        EXPECT_TRUE(Loaded(open.failure != DriveLoadFailed, open.drawLoaded));
         CloseTracker();
-        Calls afterClose = open.callsAtOpen;
         if (open.closeCallsVFXClose)
-            afterClose.push_back("VFXClose");
-        EXPECT_EQ(CallNames(), afterClose);
-        EXPECT_FALSE(DriveLoaded() || DrawLoaded());
+            calls.push_back("VFXClose");
+        EXPECT_EQ(CallNames(), calls);
+        EXPECT_TRUE(Loaded(false, false));
         EXPECT_EQ(open.failingStep(), open.failure);
     }
+    StartClosed("none");
 }
 
-TEST_F(TrackerDriverTest, ReadSampleHandsOutTheHoldersWhateverTheStatus)
+TEST(TrackerDriver, ReadSampleHandsOutTheHoldersWhateverTheStatus)
 {
     StartClosed("full");
     ASSERT_TRUE(OpenTracker());
@@ -134,8 +117,8 @@ TEST_F(TrackerDriverTest, ReadSampleHandsOutTheHoldersWhateverTheStatus)
         std::copy(read.sample.begin(), read.sample.end(), Doubles().sample);
         std::array<int32_t, 3> values{99, 99, 99};
         EXPECT_EQ(ReadSample(values[0], values[1], values[2]), read.result == TrackerOk) << read.status;
-        EXPECT_EQ(values, read.values) << read.status;
-        EXPECT_EQ(ReadTracking(), read.result) << read.status;
+        EXPECT_EQ(std::tuple(values, ReadTracking()), std::tuple(read.values, read.result)) << read.status;
     }
+    StartClosed("none");
 }
 }

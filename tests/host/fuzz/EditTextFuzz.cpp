@@ -1,5 +1,5 @@
 // libFuzzer target: any text, under the sanitizers, and a short digit run must read as strtol
-// reads it. Run by hand: scripts/fuzz.sh edit-text
+// reads it. Run by hand (see CMakeLists.txt beside it).
 #include "dialog/EditText.h"
 
 #include <cstdint>
