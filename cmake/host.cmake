@@ -11,6 +11,6 @@ include(GoogleTest)
 # The program's own sources that hold no Windows calls.
 set(NODLINK_HOST_SOURCES ${PROJECT_SOURCE_DIR}/tracker/PointerMapping.cpp
     ${PROJECT_SOURCE_DIR}/dialog/EditText.cpp ${PROJECT_SOURCE_DIR}/dialog/ProfileName.cpp
-    ${PROJECT_SOURCE_DIR}/dialog/ProgramPaths.cpp ${PROJECT_SOURCE_DIR}/drivers/simulated/HeadMotion.cpp
+    ${PROJECT_SOURCE_DIR}/dialog/ProgramPaths.cpp
     ${PROJECT_SOURCE_DIR}/drivers/bridge/PosePacket.cpp ${PROJECT_SOURCE_DIR}/drivers/bridge/SettingValue.cpp)
 add_subdirectory(tests/host)

@@ -20,8 +20,9 @@ fi
 
 export WINEPREFIX="$prefix" WINELOADER="$loader"
 export WINEDEBUG="${WINEDEBUG:--all}"
-# No Mono/Gecko install dialogs.
-export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+# No Mono/Gecko install dialogs, and a crash ends the program at once instead of starting the
+# debugger, which would wait for nobody.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml,winedbg.exe=}"
 
 if [ -z "${DISPLAY:-}" ]; then
   echo "wine-run: no X display; run the tests through scripts/test.sh or under xvfb-run" >&2

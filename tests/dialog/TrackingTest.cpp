@@ -26,22 +26,6 @@ long VFXCloseCalls()
 using Tracking = NodlinkTest;
 }
 
-TEST_F(Tracking, StatusFollowsEveryTransition)
-{
-    TNodlink& form = Form();
-    EXPECT_EQ(form.Status.Caption(), "Stopped");
-    form.RunClick();
-    EXPECT_EQ(form.Status.Caption(), "VFX3D init OK.");
-    EXPECT_TRUE(Running(form) && form.Run.Enabled() && form.Stop.Enabled() && form.Exit.Enabled());
-    // No profile loaded: absolute mode, both axes inverted, sensitivity 1.
-    Doubles().sample[0] = 100, Doubles().sample[1] = 200;
-    form.Timer1Timer();
-    EXPECT_EQ(form.Status.Caption(), "Running        x = 65435  y = 65335");
-    form.StopClick();
-    EXPECT_EQ(form.Status.Caption(), "Stopped.");
-    EXPECT_TRUE(Stopped(form) && VFXCloseCalls() == 1 && !IsDriverLibraryLoaded("VFXDrive.dll"));
-}
-
 // Whatever a failed Activate loaded stays until Stop: Exit leaves it, Stop releases it.
 TEST_F(Tracking, AFailedActivateOnlyChangesTheText)
 {

@@ -1,5 +1,6 @@
-// Scriptable double of the headset's driver DLLs: built with VFX_DRIVE as VFXDrive.dll and with
-// VFX_DRAW as VFXDraw.dll, in a folder per scenario; OMIT_<entry point> leaves one out.
+// Scriptable double of the headset's driver DLLs, built as VFXDrive.dll and as VFXDraw.dll in a
+// folder per scenario. The build renames away the entry points a DLL must lack (the other
+// library's, and the one a scenario leaves out), so GetProcAddress finds no such name.
 #include "DoubleControl.h"
 
 #include <windows.h>
@@ -31,20 +32,10 @@ int32_t Record(const char* name, int32_t argument = 0)
 }
 }
 
-#ifdef VFX_DRIVE
-#ifndef OMIT_VFXOpen
 VFX_EXPORT VFXOpen() { Sleep(Control().openDelayMs); return Record("VFXOpen"); }
-#endif
-#ifndef OMIT_VFXClose
 VFX_EXPORT VFXClose() { return Record("VFXClose"); }
-#endif
-#ifndef OMIT_VFXZeroSet
 VFX_EXPORT VFXZeroSet() { return Record("VFXZeroSet"); }
-#endif
-#ifndef OMIT_VFXSetVideoMode
 VFX_EXPORT VFXSetVideoMode(int32_t mode) { return Record("VFXSetVideoMode", mode); }
-#endif
-#ifndef OMIT_VFXGetTracking
 VFX_EXPORT VFXGetTracking(int32_t* x, int32_t* y, int32_t* z)
 {
     Record("VFXGetTracking");
@@ -56,20 +47,8 @@ VFX_EXPORT VFXGetTracking(int32_t* x, int32_t* y, int32_t* z)
         *x = control.sample[0], *y = control.sample[1], *z = control.sample[2];
     return control.trackingStatus;
 }
-#endif
-#endif
 
-#ifdef VFX_DRAW
-#ifndef OMIT_VFXLockOutMode
 VFX_EXPORT VFXLockOutMode(int32_t mode) { return Record("VFXLockOutMode", mode); }
-#endif
-#ifndef OMIT_VFXSetConfigBits
 VFX_EXPORT VFXSetConfigBits(int32_t bits) { return Record("VFXSetConfigBits", bits); }
-#endif
-#ifndef OMIT_VFXGetConfigBits
 VFX_EXPORT VFXGetConfigBits() { return Record("VFXGetConfigBits"); }
-#endif
-#ifndef OMIT_VFXSetIPDPercent
 VFX_EXPORT VFXSetIPDPercent(int32_t percent) { return Record("VFXSetIPDPercent", percent); }
-#endif
-#endif

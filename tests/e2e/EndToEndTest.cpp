@@ -27,16 +27,6 @@ struct Process : PROCESS_INFORMATION {
     }
 };
 
-HWND MainWindowOf(DWORD processId)
-{
-    HWND window = nullptr;
-    DWORD owner = 0;
-    while ((window = FindWindowExA(nullptr, window, "TForm", "Nodlink")) &&
-           (GetWindowThreadProcessId(window, &owner), owner != processId || !IsWindowVisible(window))) {
-    }
-    return window;
-}
-
 HWND StatusLine(HWND window, const char* prefix)
 {
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
@@ -56,8 +46,8 @@ TEST(EndToEnd, AUserActivatesStopsAndClosesTheWindow)
     Process process;
     // Started from another folder, as from a desktop shortcut: the program must find its own.
     ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
-    const HWND window = WaitFor([&] { return MainWindowOf(process.dwProcessId); });
-    ASSERT_NE(StatusLine(window, "Stopped"), nullptr);
+    const HWND window = WaitFor([] { return FindWindowA("TForm", "Nodlink"); });
+    ASSERT_NE(WaitFor([&] { return StatusLine(window, "Stopped"); }), nullptr);
     POINT start{};
     GetCursorPos(&start);
 
