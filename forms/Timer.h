@@ -11,6 +11,7 @@ public:
     TTimer(const TTimer&) = delete;
     TTimer& operator=(const TTimer&) = delete;
 
+    UINT Interval() const { return interval; }
     bool Enabled() const { return enabled; }
     void SetEnabled(bool enable);
 

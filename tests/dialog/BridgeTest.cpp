@@ -19,7 +19,7 @@ protected:
     {
         NodlinkTest::SetUp();
         for (const std::string name : {"VFXDrive.dll", "VFXDraw.dll"})
-            CopyFileA((ExecutableDirectory() + "..\\..\\program\\bridge\\" + name).c_str(), PathOf(name).c_str(), FALSE);
+            CopyFileA((BuiltProgram() + "bridge\\" + name).c_str(), PathOf(name).c_str(), FALSE);
         folder.Write("VFXBridge.ini", "[Bridge]\r\nPort=47424\r\nUnitsPerDegree=1092\r\n");
         UseDriverScenario("none");
         SetDllDirectoryA(folder.Path().c_str());

@@ -40,7 +40,8 @@ TEST_F(Profile, LoadsWhatTheFileSaysZeroForWhatItLacksAndNothingWithoutAMarker)
         {{"[configuration]", "test=1", "INVERTX=1", "xsens=-7", "YSENS=12abc", "absMode=1", "BaseX=2147483647",
           "basey=-2147483648"},
          {true, false, "-7", "12", true, "2147483647", "-2147483648"}},
-        {{"[CONFIGURATION]", "TEST=1", "InvertY=on", "XSens=", "BaseX= -7 "}, {false, false, "0", "0", false, "-7", "0"}}};
+        {{"[CONFIGURATION]", "TEST=1", "InvertY=on", "XSens=", "BaseX= -7 "},
+         {false, false, "0", "0", false, "-7", "0"}}};
     for (const auto& [lines, values] : loaded) {
         Restart();
         folder.Write("case.vfx", Lines(lines));
@@ -84,7 +85,8 @@ TEST_F(Profile, ASaveReplacesEachKeyWhereItStandsAndLeavesEveryOtherLineAlone)
     EXPECT_TRUE(ProfileModified) << "a save leaves the flag";
     EXPECT_EQ(ShownByMapping(), (Shown{false, false, "3", "4", false, "0", "1"})) << "and the mapping";
     // Readable but not writable: the save says it failed.
-    HANDLE lock = CreateFileA(PathOf("a.vfx").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE lock =
+        CreateFileA(PathOf("a.vfx").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     EXPECT_FALSE(SaveCurrentProfile());
     CloseHandle(lock);
 }
@@ -180,7 +182,8 @@ TEST_F(Profile, AddCopiesTheTemplateThenSelectsAndLoadsTheNewProfile)
     dialogs.PressEscape();
     form.AddClick();
     EXPECT_EQ(dialogs.Seen().at(1).Message(), SavePrompt);
-    EXPECT_EQ(std::tuple(folder.Read("Test.vfx"), folder.Read("a.vfx")), std::tuple(TemplateProfile, ProfileWith(ValuesA)));
+    EXPECT_EQ(std::tuple(folder.Read("Test.vfx"), folder.Read("a.vfx")),
+              std::tuple(TemplateProfile, ProfileWith(ValuesA)));
     EXPECT_EQ(Entries(form.ListProfiles), (Names{"a.vfx", "b.vfx", "default.vfx", "Test.vfx"}));
     EXPECT_EQ(std::tuple(form.ListProfiles.ItemIndex(), CurrentProfilePath), std::tuple(3, PathOf("Test.vfx")));
     EXPECT_EQ(ShownBy(form), TemplateValues);

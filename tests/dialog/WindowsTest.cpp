@@ -71,8 +71,9 @@ const WindowCase Windows[] = {
     {"main-window", [](TNodlink&, ModalAnswerer&) {}, true, "", MainWindowShowing("Stopped")},
     {"input-box", [](TNodlink& form, ModalAnswerer& dialogs) { dialogs.Press("Cancel"), form.AddClick(); }, false,
      "OK", {{"Static", "Enter name for the new profile."}, {"Edit", ""}, {"Button", "OK"}, {"Button", "Cancel"}}},
-    {"cannot-delete-the-default", [](TNodlink& form, ModalAnswerer& dialogs) { dialogs.Press("OK"), form.DeleteClick(); },
-     false, "OK", MessageBox("Cannot delete the default setup.", {"OK"})},
+    {"cannot-delete-the-default",
+     [](TNodlink& form, ModalAnswerer& dialogs) { dialogs.Press("OK"), form.DeleteClick(); }, false, "OK",
+     MessageBox("Cannot delete the default setup.", {"OK"})},
     {"delete-prompt",
      [](TNodlink& form, ModalAnswerer& dialogs) {
          form.ListProfiles.SetItemIndex(1), LoadSelectedProfile();
@@ -80,10 +81,14 @@ const WindowCase Windows[] = {
      },
      false, "&No", MessageBox("Delete current profile?", {"&Yes", "&No"})},
     {"save-prompt",
-     [](TNodlink& form, ModalAnswerer& dialogs) { form.XSens.SetText("5"), dialogs.Press("Cancel"), LoadSelectedProfile(); },
+     [](TNodlink& form, ModalAnswerer& dialogs) {
+         form.XSens.SetText("5"), dialogs.Press("Cancel"), LoadSelectedProfile();
+     },
      false, "OK", MessageBox("The current profile has been modified.Save changes?", {"OK", "Cancel"})},
     {"profile-name-exists",
-     [](TNodlink& form, ModalAnswerer& dialogs) { dialogs.TypeAndPressEnter("x"), dialogs.Press("OK"), form.AddClick(); },
+     [](TNodlink& form, ModalAnswerer& dialogs) {
+         dialogs.TypeAndPressEnter("x"), dialogs.Press("OK"), form.AddClick();
+     },
      false, "OK", MessageBox("Profile name already exists.", {"OK"})},
     {"profile-not-saved",
      [](TNodlink& form, ModalAnswerer& dialogs) {
@@ -159,16 +164,17 @@ TEST_F(WindowsAsShown, EveryWindowShowsItsTextsWhole)
     }
 }
 
-TEST_F(WindowsAsShown, TheMainWindowHasItsSizeFontsAndTabOrder)
+TEST_F(WindowsAsShown, TheMainWindowHasItsSizeFontsTickAndTabOrder)
 {
     TNodlink& form = Form();
     RECT client{};
     GetClientRect(form.Handle(), &client);
     EXPECT_EQ(std::tuple(client.right, client.bottom), std::tuple(ScaleToDpi(463), ScaleToDpi(398)));
+    EXPECT_EQ(form.Timer1.Interval(), 3u) << "ms: Windows raises it to its own minimum";
     EXPECT_EQ(std::tuple(FontHeight(form.Add.Handle()), FontHeight(form.Status.Handle())),
               std::tuple(ScaleToDpi(-11), ScaleToDpi(-19)));
-    EXPECT_EQ(GetWindowLongPtrA(form.Handle(), GWL_STYLE) & (WS_CAPTION | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME),
-              WS_CAPTION);
+    const LONG_PTR frame = WS_CAPTION | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME;
+    EXPECT_EQ(GetWindowLongPtrA(form.Handle(), GWL_STYLE) & frame, WS_CAPTION) << "fixed size, no minimise box";
     std::vector<HWND> order{GetNextDlgTabItem(form.Handle(), nullptr, FALSE)};
     while (order.size() < 14)
         order.push_back(GetNextDlgTabItem(form.Handle(), order.back(), FALSE));

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 
 #define VFX_EXPORT extern "C" __declspec(dllexport) int32_t __cdecl
@@ -42,7 +43,7 @@ VFX_EXPORT VFXGetTracking(int32_t* x, int32_t* y, int32_t* z)
     DriverDoubleControl& control = Control();
     Sleep(control.readDelayMs);
     if (control.alternateExtremes)
-        control.sample[0] = control.sample[1] = control.sample[2] = control.sample[0] == INT32_MIN ? INT32_MAX : INT32_MIN;
+        std::fill_n(control.sample, 3, control.sample[0] == INT32_MIN ? INT32_MAX : INT32_MIN);
     if (control.trackingWrites)
         *x = control.sample[0], *y = control.sample[1], *z = control.sample[2];
     return control.trackingStatus;

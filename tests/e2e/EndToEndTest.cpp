@@ -40,12 +40,13 @@ TEST(EndToEnd, AUserActivatesStopsAndClosesTheWindow)
 {
     TemporaryFolder folder;
     for (const std::string name : {"nodlink.exe", "VFXDrive.dll", "VFXDraw.dll", "default.vfx"})
-        ASSERT_TRUE(CopyFileA((ExecutableDirectory() + "..\\..\\program\\" + name).c_str(), (folder.Path() + name).c_str(), FALSE));
+        ASSERT_TRUE(CopyFileA((BuiltProgram() + name).c_str(), (folder.Path() + name).c_str(), FALSE));
     std::string commandLine = "\"" + folder.Path() + "nodlink.exe\"";
     STARTUPINFOA startup{sizeof startup};
     Process process;
     // Started from another folder, as from a desktop shortcut: the program must find its own.
-    ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+    ASSERT_TRUE(
+        CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
     const HWND window = WaitFor([] { return FindWindowA("TForm", "Nodlink"); });
     ASSERT_NE(WaitFor([&] { return StatusLine(window, "Stopped"); }), nullptr);
     POINT start{};

@@ -43,14 +43,15 @@ const OneTick OneTicks[] = {
     {"differences wrap", Relative(1, 1), {INT32_MIN, INT32_MAX}, false, 1, -1, RelativeMove(INT32_MAX, INT32_MIN)},
     {"a jump across the range", Relative(1, 1), {65535, 0}, false, 0, 65535, RelativeMove(65535, -65535)},
     {"relative sensitivity 0", Relative(0, 1), {1000, 1000}, false, 500, 900, RelativeMove(0, 100)},
-    {"relative INT32_MIN / -1", Relative(-1, -1), {0, INT32_MAX}, false, INT32_MIN, -1, RelativeMove(INT32_MIN, INT32_MIN)},
+    {"INT32_MIN / -1", Relative(-1, -1), {0, INT32_MAX}, false, INT32_MIN, -1, RelativeMove(INT32_MIN, INT32_MIN)},
     {"initial parameters, sample 0", Absolute(1, 1, 0, 0, true), {}, true, 0, 0, {true, 65535, 65535, 65535, 65535}},
     {"bases not shown", Absolute(4, -2, 100, -50), {}, true, 401, 1001, {true, 200, -550, 100, -500}},
-    {"truncation toward zero, no clamping", Absolute(4, 4, -1000, 70000), {}, true, -401, 7, {true, -1100, 70001, -100, 1}},
-    {"base plus quotient wraps", Absolute(1, 1, INT32_MAX, INT32_MIN), {}, true, 1, -1, {true, INT32_MIN, INT32_MAX, 1, -1}},
-    {"inversion wraps", Absolute(1, 1, 0, 0, true), {}, true, INT32_MIN, 65536, {true, INT32_MIN + 65535, -1, INT32_MIN + 65535, -1}},
+    {"toward zero, unclamped", Absolute(4, 4, -1000, 70000), {}, true, -401, 7, {true, -1100, 70001, -100, 1}},
+    {"base wraps", Absolute(1, 1, INT32_MAX, INT32_MIN), {}, true, 1, -1, {true, INT32_MIN, INT32_MAX, 1, -1}},
+    {"inversion wraps", Absolute(1, 1, 0, 0, true), {}, true, INT32_MIN, 65536,
+     {true, INT32_MIN + 65535, -1, INT32_MIN + 65535, -1}},
     {"absolute sensitivity 0", Absolute(2, 0, 300, 400), {}, true, 5000, 5000, {true, 2800, 400, 2500, 0}},
-    {"absolute INT32_MIN / -1", Absolute(-1, -1, 5, 0), {}, true, INT32_MIN, 7, {true, INT32_MIN + 5, -7, INT32_MIN, -7}},
+    {"MIN / -1 absolute", Absolute(-1, -1, 5, 0), {}, true, INT32_MIN, 7, {true, INT32_MIN + 5, -7, INT32_MIN, -7}},
 };
 }
 

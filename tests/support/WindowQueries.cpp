@@ -113,7 +113,7 @@ void SaveWindowPicture(HWND window, const std::string& path)
 {
     RECT frame{};
     GetWindowRect(window, &frame);
-    BITMAPINFOHEADER header{sizeof header, frame.right - frame.left, frame.bottom - frame.top, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    BITMAPINFOHEADER header{sizeof header, frame.right - frame.left, frame.bottom - frame.top, 1, 24, 0, 0, 0, 0, 0, 0};
     std::string pixels(static_cast<size_t>((header.biWidth * 3 + 3) / 4 * 4 * header.biHeight), '\0');
     {
         HDC windowDc = GetWindowDC(window);
