@@ -49,7 +49,7 @@ TEST_F(FormsLabel, WidthFollowsTheTextAndItsFontGrowingToTheRight)
     EXPECT_EQ(designed.right - designed.left, TextWidth(label, "Stopped"));
 
     const std::string running = "Running        x = -1234  y = 5678";
-    form.status.SetCaption(running);
+    form.status.SetCaption(running.c_str());
     const RECT longer = RectInParent(label);
     EXPECT_EQ(longer.left, designed.left);
     EXPECT_EQ(longer.top, designed.top);
@@ -60,6 +60,14 @@ TEST_F(FormsLabel, WidthFollowsTheTextAndItsFontGrowingToTheRight)
     EXPECT_GT(RectInParent(label).right, longer.right);
     form.status.SetCaption("");
     EXPECT_EQ(RectInParent(label).right, designed.left);
+}
+
+TEST_F(FormsLabel, ATextOfTheSameLengthReplacesTheShownOne)
+{
+    SampleForm form;
+    form.status.SetCaption("Running        x = 12  y = 3");
+    form.status.SetCaption("Running        x = 13  y = 3");
+    EXPECT_EQ(form.status.Caption(), "Running        x = 13  y = 3");
 }
 
 TEST_F(FormsLabel, RepaintShowsANewCaptionAtOnce)
