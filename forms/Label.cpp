@@ -73,5 +73,6 @@ void TLabel::FitWidthToText(const char* text, int length)
     const int width = textBox.right - textBox.left;
     if (width == window.right - window.left)
         return;
-    SetWindowPos(Handle(), nullptr, 0, 0, width, window.bottom - window.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Handle(), nullptr, 0, 0, width, window.bottom - window.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

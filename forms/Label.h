@@ -13,8 +13,8 @@ public:
     ~TLabel() override;
 
     std::string Caption() const;
-    // Setting the text the label already shows changes nothing: no redraw, no measuring, no
-    // resizing, and no heap allocation, as the tracking tick sets it a hundred times a second.
+    // Allocates nothing, as the tracking tick sets it a hundred times a second. The text the
+    // label already shows changes nothing: no redraw, no measuring, no resizing.
     void SetCaption(const char* caption);
     void SetFont(const std::string& name, int height); // as TFont; instead of the parent's font
     void Repaint(); // shows the caption now, not when the message loop next runs
