@@ -17,10 +17,11 @@
 #include <vector>
 
 namespace {
-// Wine counts process times in steps of 10 ms: each CPU figure is the mean of several rounds,
-// which also spreads what other processes on the machine do over all four figures alike.
-constexpr int Rounds = 4;
-constexpr DWORD RoundMs = 15000;
+// Each figure is the mean of many short rounds, taken by turns with the other three, so that
+// what other processes do to the machine meanwhile falls on all four alike. Wine counts process
+// time in steps of 10 ms; the rounds' rounding errors mostly cancel.
+constexpr int Rounds = 20;
+constexpr DWORD RoundMs = 3000;
 constexpr int CountedTicks = 10000;
 // Relative mode with a sensitivity beyond any tick's movement: every move and every status
 // text is x = 0, y = 0, as for a head held still.
