@@ -6,6 +6,7 @@
 
 namespace {
 constexpr DWORD Patience = 20000; // ms; far beyond any answer of a healthy program
+constexpr DWORD PollMs = 5;
 
 // The texts of the box's static controls: its message, or an input box's prompt.
 std::string BoxTexts(HWND box)
@@ -19,10 +20,10 @@ std::string BoxTexts(HWND box)
 
 bool WaitUntilGone(HWND window)
 {
-    for (DWORD waited = 0; IsWindow(window); waited += 5) {
+    for (DWORD waited = 0; IsWindow(window); waited += PollMs) {
         if (waited >= Patience)
             return false;
-        Sleep(5);
+        Sleep(PollMs);
     }
     return true;
 }
@@ -66,8 +67,12 @@ void SoakedNodlink::Click(const char* caption) const
 
 void SoakedNodlink::WaitForStatus(const char* prefix) const
 {
-    if (!process->WaitForStatusPrefix(prefix, Patience))
-        Fail(std::string("the status \"") + prefix + "...\"");
+    // A box that comes up instead fails the run at once.
+    for (DWORD waited = 0; !process->StatusText().starts_with(prefix); waited += PollMs) {
+        if (waited >= Patience || process->WaitForMessageBox(0))
+            Fail(std::string("the status \"") + prefix + "...\"");
+        Sleep(PollMs);
+    }
 }
 
 void SoakedNodlink::Answer(const char* text, int button, const char* typed) const

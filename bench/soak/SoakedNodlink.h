@@ -1,7 +1,8 @@
 #pragma once
 // nodlink.exe started from a fresh program directory with the simulated headset and
 // default.vfx, driven from outside as a user would, its counters sampled. Every step waits
-// for what the user would see, and throws, naming what it saw instead, when that does not come.
+// for what the user would see, and throws, naming what it saw instead, when that does not come
+// or a box comes up unasked.
 #include "NodlinkProcess.h"
 #include "ProcessCounters.h"
 #include "TemporaryFolder.h"
