@@ -6,13 +6,12 @@
 
 namespace {
 constexpr UINT LabelTextFormat = DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS;
-// Longer captions are never compared, only set.
-constexpr int ComparedLength = 127;
 }
 
 TLabel::TLabel(TWinControl& parent, TBounds bounds, const std::string& caption)
 {
     CreateChild(parent, "STATIC", caption, SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0, bounds);
+    Remember(caption.c_str(), static_cast<int>(caption.size()));
     FitWidthToText(caption.c_str(), static_cast<int>(caption.size()));
 }
 
@@ -32,6 +31,7 @@ void TLabel::SetCaption(const char* caption)
     if (Shows(caption, length))
         return;
     SetWindowTextA(Handle(), caption);
+    Remember(caption, length);
     FitWidthToText(caption, length);
 }
 
@@ -54,10 +54,17 @@ void TLabel::Repaint()
 
 bool TLabel::Shows(const char* caption, int length) const
 {
-    if (length > ComparedLength || GetWindowTextLengthA(Handle()) != length)
-        return false;
-    char shown[ComparedLength + 1];
-    return GetWindowTextA(Handle(), shown, sizeof shown) == length && std::memcmp(shown, caption, length) == 0;
+    return length == shownLength && std::memcmp(shown, caption, length) == 0;
+}
+
+void TLabel::Remember(const char* caption, int length)
+{
+    if (length >= static_cast<int>(sizeof shown)) {
+        shownLength = -1;
+        return;
+    }
+    std::memcpy(shown, caption, length);
+    shownLength = length;
 }
 
 void TLabel::FitWidthToText(const char* text, int length)

@@ -21,7 +21,12 @@ public:
 
 private:
     bool Shows(const char* caption, int length) const;
+    void Remember(const char* caption, int length);
     void FitWidthToText(const char* text, int length);
 
     std::unique_ptr<TFont> ownFont;
+    // The caption as set, to compare with: asking the window costs two messages a tick. Only
+    // SetCaption and the constructor set the text.
+    char shown[128] = {};
+    int shownLength = -1; // -1: too long to keep
 };

@@ -78,8 +78,10 @@ LPTHREAD_START_ROUTINE LoadProbe(HANDLE process)
     const OwnedLibrary local(LoadLibraryA(path.c_str()));
     if (!local)
         throw std::runtime_error("cannot load " + path);
-    const auto offset = reinterpret_cast<BYTE*>(GetProcAddress(local.get(), "CountGdiObjects")) -
-                        reinterpret_cast<BYTE*>(local.get());
+    const FARPROC count = GetProcAddress(local.get(), "CountGdiObjects");
+    if (!count)
+        throw std::runtime_error(path + " exports no CountGdiObjects");
+    const auto offset = reinterpret_cast<BYTE*>(count) - reinterpret_cast<BYTE*>(local.get());
 
     // kernel32 lies at the same address in every process of a session.
     const RemoteCopy remotePath(process, path.c_str(), path.size() + 1);
