@@ -3,10 +3,11 @@
 // and working set develop. Run by hand, not in CI; it fails only when Nodlink stops answering
 // as it should.
 //
-//   soak [--minutes N] [--short] [PHASE...]
+//   soak [--minutes N] [--cycles N] [--short] [PHASE...]
 //
 // PHASE: tracking, activate, profiles, boxes (all four when none is named). --minutes sets the
-// tracking time (60); --short tracks 2 minutes and runs a tenth of the cycles.
+// tracking time (60), --cycles the cycles of every other phase (10 000 or 1 000); --short tracks
+// 2 minutes and runs a tenth of the cycles.
 #include "Phases.h"
 
 #include <cstdio>
@@ -37,7 +38,8 @@ const Phase Phases[] = {
 };
 
 struct Options {
-    long minutes = 0; // as the phase has it
+    long minutes = 0; // 0: as the phase has it
+    long cycles = 0;
     bool quick = false;
     std::vector<std::string> groups;
 };
@@ -54,8 +56,9 @@ bool Selected(const Options& options, const Phase& phase)
 
 long Length(const Options& options, const Phase& phase)
 {
-    if (phase.run == TrackFor && options.minutes > 0)
-        return options.minutes;
+    const long given = phase.run == TrackFor ? options.minutes : options.cycles;
+    if (given > 0)
+        return given;
     return options.quick ? phase.full / (phase.run == TrackFor ? 30 : 10) : phase.full;
 }
 
@@ -65,6 +68,8 @@ Options ParseOptions(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--minutes") == 0 && i + 1 < argc)
             options.minutes = std::atol(argv[++i]);
+        else if (std::strcmp(argv[i], "--cycles") == 0 && i + 1 < argc)
+            options.cycles = std::atol(argv[++i]);
         else if (std::strcmp(argv[i], "--short") == 0)
             options.quick = true;
         else
