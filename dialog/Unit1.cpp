@@ -120,7 +120,7 @@ void TNodlink::Timer1Timer()
 {
     int32_t x = 0, y = 0;
     PointerStep(x, y);
-    char text[64];
+    char text[64]; // a std::string of it would allocate on every tick
     std::snprintf(text, sizeof text, "Running        x = %d  y = %d", static_cast<int>(x), static_cast<int>(y));
     Status.SetCaption(text);
 }

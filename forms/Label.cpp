@@ -2,6 +2,8 @@
 
 #include "GdiHandles.h"
 
+#include <cstring>
+
 namespace {
 constexpr UINT LabelTextFormat = DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS;
 }
@@ -9,7 +11,8 @@ constexpr UINT LabelTextFormat = DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS;
 TLabel::TLabel(TWinControl& parent, TBounds bounds, const std::string& caption)
 {
     CreateChild(parent, "STATIC", caption, SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0, bounds);
-    FitWidthToText();
+    Remember(caption.c_str(), static_cast<int>(caption.size()));
+    FitWidthToText(caption.c_str(), static_cast<int>(caption.size()));
 }
 
 TLabel::~TLabel()
@@ -22,10 +25,14 @@ std::string TLabel::Caption() const
     return ReadText();
 }
 
-void TLabel::SetCaption(const std::string& caption)
+void TLabel::SetCaption(const char* caption)
 {
-    WriteText(caption);
-    FitWidthToText();
+    const int length = static_cast<int>(std::strlen(caption));
+    if (Shows(caption, length))
+        return;
+    SetWindowTextA(Handle(), caption);
+    Remember(caption, length);
+    FitWidthToText(caption, length);
 }
 
 void TLabel::SetFont(const std::string& name, int height)
@@ -33,7 +40,8 @@ void TLabel::SetFont(const std::string& name, int height)
     auto font = std::make_unique<TFont>(name, height);
     SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font->Handle()), TRUE);
     ownFont = std::move(font);
-    FitWidthToText();
+    const std::string text = ReadText();
+    FitWidthToText(text.c_str(), static_cast<int>(text.size()));
 }
 
 void TLabel::Repaint()
@@ -44,17 +52,34 @@ void TLabel::Repaint()
     UpdateWindow(Handle());
 }
 
-void TLabel::FitWidthToText()
+bool TLabel::Shows(const char* caption, int length) const
 {
-    const std::string text = ReadText();
+    return length == shownLength && std::memcmp(shown, caption, length) == 0;
+}
+
+void TLabel::Remember(const char* caption, int length)
+{
+    if (length >= static_cast<int>(sizeof shown)) {
+        shownLength = -1;
+        return;
+    }
+    std::memcpy(shown, caption, length);
+    shownLength = length;
+}
+
+void TLabel::FitWidthToText(const char* text, int length)
+{
     RECT textBox{};
     {
         WindowDc dc(Handle());
         SelectedObject font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageA(Handle(), WM_GETFONT, 0, 0)));
-        DrawTextA(dc.Get(), text.c_str(), static_cast<int>(text.size()), &textBox, LabelTextFormat | DT_CALCRECT);
+        DrawTextA(dc.Get(), text, length, &textBox, LabelTextFormat | DT_CALCRECT);
     }
     RECT window{};
     GetWindowRect(Handle(), &window);
-    SetWindowPos(Handle(), nullptr, 0, 0, textBox.right - textBox.left, window.bottom - window.top,
+    const int width = textBox.right - textBox.left;
+    if (width == window.right - window.left)
+        return;
+    SetWindowPos(Handle(), nullptr, 0, 0, width, window.bottom - window.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -46,7 +46,7 @@ dialog/EditText.cpp^c == '\v' || ^^vertical tab not white space
 dialog/ProgramPaths.cpp^path.find_last_of("\\/")^path.rfind('\\')^program directory ignores '/'
 dialog/ProgramPaths.cpp^name.size() > MaxProgramPathLength - directory.size()^name.size() >= MaxProgramPathLength - directory.size()^a 255-character path refused
 dialog/ProfileName.cpp^base[3] >= '1'^base[3] >= '0'^COM0 taken for a device
-forms/Label.cpp^textBox.right - textBox.left, window.bottom^textBox.right - textBox.left - 3, window.bottom^label narrower than its text
+forms/Label.cpp^const int width = textBox.right - textBox.left;^const int width = textBox.right - textBox.left - 3;^label narrower than its text
 forms/Image.cpp^0, pictureHeight, pictureWidth, -pictureHeight^0, 0, pictureWidth, pictureHeight^banner upside down
 forms/Form.cpp^WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT^WS_EX_DLGMODALFRAME^Tab cannot enter the groups
 forms/ListBox.cpp^LBS_SORT | LBS_NOTIFY^LBS_NOTIFY^profile list unsorted
