@@ -24,13 +24,17 @@ const Hostile Hostiles[] = {
 
 // GDI objects and windows, counted by hand: Wine's GetGuiResources is a stub that answers 0.
 // A GDI handle is found by its table index alone; windows are the USER objects a form makes.
+BOOL CALLBACK CountWindow(HWND, LPARAM count)
+{
+    return ++*reinterpret_cast<unsigned*>(count), TRUE;
+}
+
 std::pair<unsigned, unsigned> GuiObjects()
 {
     unsigned gdiObjects = 0, windows = 0;
     for (UINT_PTR index = 0; index <= 0xFFFF; ++index)
         gdiObjects += GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0;
-    EnumChildWindows(Nodlink->Handle(), [](HWND, LPARAM count) { return ++*reinterpret_cast<unsigned*>(count), TRUE; },
-                     reinterpret_cast<LPARAM>(&windows));
+    EnumChildWindows(Nodlink->Handle(), CountWindow, reinterpret_cast<LPARAM>(&windows));
     return {gdiObjects, windows};
 }
 
