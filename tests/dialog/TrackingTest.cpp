@@ -60,9 +60,9 @@ TEST_F(Tracking, AFailedActivateWhileRunningKeepsTracking)
     EXPECT_TRUE(Running(form));
     form.Timer1Timer();
     EXPECT_EQ(form.Status.Caption(), "Running        x = 65535  y = 65535");
-    Doubles().sample[0] = Doubles().sample[1] = 1;
+    Doubles().sample[0] = 1, Doubles().sample[1] = 2;
     form.Timer1Timer();
-    EXPECT_EQ(form.Status.Caption(), "Running        x = 65534  y = 65534") << "a text of the same length";
+    EXPECT_EQ(form.Status.Caption(), "Running        x = 65534  y = 65533") << "a text of the same length";
 }
 
 // With an unsaved edit while tracking runs, by Exit and by the close box.
