@@ -57,15 +57,10 @@ HWND FindDescendant(HWND parent, const char* className, const char* text)
 }
 }
 
-std::string BuildProgramDirectory()
-{
-    return ExecutableDirectory() + "..\\..\\program\\";
-}
-
 void CopyProgramFiles(const TemporaryFolder& folder, std::initializer_list<const char*> fileNames)
 {
     for (const std::string fileName : fileNames)
-        if (!CopyFileA((BuildProgramDirectory() + fileName).c_str(), (folder.Path() + fileName).c_str(), FALSE))
+        if (!CopyFileA((BuiltProgram() + fileName).c_str(), (folder.Path() + fileName).c_str(), FALSE))
             throw std::runtime_error("cannot copy " + fileName);
 }
 

@@ -36,7 +36,5 @@ private:
     HWND status = nullptr;
 };
 
-std::string BuildProgramDirectory(); // the build's own program folder
-
 // Makes FOLDER a program directory: copies of these files of the build's program folder.
 void CopyProgramFiles(const TemporaryFolder& folder, std::initializer_list<const char*> fileNames);
