@@ -1,6 +1,6 @@
 // Cost of one VFXGetTracking of the opentrack bridge: with nothing waiting, and with the socket's
 // receive buffer filled to the brim with poses, where one read takes at most 256 of them.
-#include "BuildProgramDirectory.h"
+#include "BuildTree.h"
 
 #include <winsock2.h>
 #include <windows.h>
@@ -91,7 +91,7 @@ int main()
     GetTempPathA(MAX_PATH, temp);
     const std::string folder = std::string(temp) + "nodlink-bridge-bench\\";
     CreateDirectoryA(folder.c_str(), nullptr);
-    CopyFileA((BuildProgramDirectory() + "bridge\\VFXDrive.dll").c_str(), (folder + "VFXDrive.dll").c_str(), FALSE);
+    CopyFileA((BuildTreeFolder("program") + "bridge\\VFXDrive.dll").c_str(), (folder + "VFXDrive.dll").c_str(), FALSE);
     WritePrivateProfileStringA("Bridge", "Port", std::to_string(Port).c_str(), (folder + "VFXBridge.ini").c_str());
     HMODULE bridge = LoadLibraryA((folder + "VFXDrive.dll").c_str());
     if (!bridge) {

@@ -5,7 +5,7 @@
 #include "AllocationCounter.h"
 #include "Application.h"
 #include "BareLoop.h"
-#include "BuildProgramDirectory.h"
+#include "BuildTree.h"
 #include "PointerStep.h"
 #include "Unit1.h"
 
@@ -100,7 +100,7 @@ BOOL CALLBACK FindVisibleWindowOf(HWND window, LPARAM parameter)
 
 StartFigures MeasureStart()
 {
-    std::string commandLine = BuildProgramDirectory() + "nodlink.exe\"";
+    std::string commandLine = BuildTreeFolder("program") + "nodlink.exe\"";
     commandLine.insert(commandLine.begin(), '"');
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -151,8 +151,8 @@ int main()
 {
     StartCountingAllocations();
     Application->Initialize();
-    Application->SetExeName(BuildProgramDirectory() + "nodlink.exe");
-    SetDllDirectoryA(BuildProgramDirectory().c_str());
+    Application->SetExeName(BuildTreeFolder("program") + "nodlink.exe");
+    SetDllDirectoryA(BuildTreeFolder("program").c_str());
     TNodlink form;
     HeadFigures still{}, moving{};
     for (int round = 0; round < Rounds; ++round) {
@@ -179,6 +179,6 @@ int main()
     std::printf("  process start to visible window           %8.1f ms\n", start.secondsToWindow * 1000);
     std::printf("  working set of nodlink.exe, idle          %8.1f MiB\n", start.workingSetBytes / 1048576.0);
     std::printf("  size of nodlink.exe                       %8.1f KiB\n",
-                FileSize(BuildProgramDirectory() + "nodlink.exe") / 1024.0);
+                FileSize(BuildTreeFolder("program") + "nodlink.exe") / 1024.0);
     return 0;
 }

@@ -1,7 +1,7 @@
 // Cost of PointerStep with the simulated headset: nanoseconds per step, once with the real
 // SendInput and once with the event discarded, and whether the steps allocated.
 #include "AllocationCounter.h"
-#include "BuildProgramDirectory.h"
+#include "BuildTree.h"
 #include "PointerStep.h"
 #include "TrackerDriver.h"
 
@@ -65,7 +65,7 @@ void PrintRow(const char* send, const BenchResult& result)
 
 int main()
 {
-    SetDllDirectoryA(BuildProgramDirectory().c_str());
+    SetDllDirectoryA(BuildTreeFolder("program").c_str());
     if (!OpenTracker()) {
         std::fprintf(stderr, "The simulated headset did not open (VFXDrive.dll, VFXDraw.dll in ..\\program).\n");
         CloseTracker();

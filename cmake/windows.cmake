@@ -38,5 +38,7 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
 include(GoogleTest)
-add_subdirectory(tests)
-add_subdirectory(bench)
+# Tests and benches are built on request (targets tests and benches), so the program and the
+# package build only what they ship.
+add_subdirectory(tests EXCLUDE_FROM_ALL)
+add_subdirectory(bench EXCLUDE_FROM_ALL)

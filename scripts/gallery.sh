@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 preset=windows-x64
-scripts/setup.sh "$preset"
+scripts/setup.sh "$preset" --target tests
 . scripts/xvfb.sh
 start_xvfb 1280x1024
 trap 'kill "$xvfb" 2>/dev/null || true' EXIT

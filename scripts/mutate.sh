@@ -62,7 +62,7 @@ EOF
 
 preset=windows-x64
 prefix="$PWD/build/$preset/wine/prefix"
-scripts/setup.sh host "$preset" >/dev/null || { echo "mutate: the build fails before any fault" >&2; exit 2; }
+scripts/setup.sh host "$preset" --target all tests >/dev/null || { echo "mutate: the build fails before any fault" >&2; exit 2; }
 . scripts/xvfb.sh
 start_xvfb 1280x1024
 cleanup() {
@@ -110,7 +110,7 @@ while IFS='^' read -r file from to what; do
     absent=$((absent + 1))
     continue
   fi
-  if ! cmake --build --preset host >/dev/null 2>&1 || ! cmake --build --preset "$preset" >/dev/null 2>&1; then
+  if ! cmake --build --preset host >/dev/null 2>&1 || ! cmake --build --preset "$preset" --target all tests >/dev/null 2>&1; then
     echo "$number  caught (build)  $what"
     caught=$((caught + 1))
   elif run_tests; then
@@ -125,5 +125,5 @@ while IFS='^' read -r file from to what; do
 done <<<"$faults"
 
 cmake --build --preset host >/dev/null 2>&1
-cmake --build --preset "$preset" >/dev/null 2>&1
+cmake --build --preset "$preset" --target all tests >/dev/null 2>&1
 echo "mutate: $caught caught, $missed missed, $absent not applicable; missed: ${missed_list[*]:-none}"

@@ -1,8 +1,17 @@
 #!/bin/bash
-# Installs what is missing on Debian/Ubuntu and builds the given presets.
-# Usage: scripts/setup.sh PRESET...
+# Installs what is missing on Debian/Ubuntu and builds the given presets: their default target
+# (the product), or the targets named after --target.
+# Usage: scripts/setup.sh [PRESET...] [--target TARGET...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+presets=() targets=()
+while [ $# -gt 0 ]; do
+  case $1 in
+    --target) shift; targets=(--target "$@"); break ;;
+    *) presets+=("$1"); shift ;;
+  esac
+done
 
 packages=(cmake ninja-build g++ libgtest-dev xvfb x11-utils imagemagick
           g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386)
@@ -22,7 +31,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
 
-for preset in "$@"; do
+for preset in "${presets[@]}"; do
   [ -f "build/$preset/build.ninja" ] || cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset"
+  cmake --build --preset "$preset" "${targets[@]}"
 done

@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 preset=$(scripts/wine-arch.sh)
-scripts/setup.sh "$preset" >/dev/null
+scripts/setup.sh "$preset" --target benches >/dev/null
 arch=$(sed -n 's/^MINGW_ARCH:[A-Z]*=//p' "build/$preset/CMakeCache.txt")
 prefix="$PWD/build/$preset/wine/soak-prefix"
 

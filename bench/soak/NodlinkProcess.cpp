@@ -1,6 +1,6 @@
 #include "NodlinkProcess.h"
 
-#include "ExecutableDirectory.h"
+#include "BuildTree.h"
 #include "WindowQueries.h"
 
 #include <stdexcept>
@@ -60,7 +60,7 @@ HWND FindDescendant(HWND parent, const char* className, const char* text)
 void CopyProgramFiles(const TemporaryFolder& folder, std::initializer_list<const char*> fileNames)
 {
     for (const std::string fileName : fileNames)
-        if (!CopyFileA((BuiltProgram() + fileName).c_str(), (folder.Path() + fileName).c_str(), FALSE))
+        if (!CopyFileA((BuildTreeFolder("program") + fileName).c_str(), (folder.Path() + fileName).c_str(), FALSE))
             throw std::runtime_error("cannot copy " + fileName);
 }
 

@@ -1,6 +1,6 @@
 #include "ProcessCounters.h"
 
-#include "ExecutableDirectory.h"
+#include "BuildTree.h"
 
 #include <psapi.h>
 
@@ -74,7 +74,7 @@ BYTE* RemoteModuleBase(HANDLE process, const char* name)
 // Loads the probe into the process and gives the address of its counting function there.
 LPTHREAD_START_ROUTINE LoadProbe(HANDLE process)
 {
-    const std::string path = ExecutableDirectory() + ProbeName;
+    const std::string path = BuildTreeFolder("bench\\bin") + ProbeName;
     const OwnedLibrary local(LoadLibraryA(path.c_str()));
     if (!local)
         throw std::runtime_error("cannot load " + path);

@@ -1,6 +1,6 @@
 #include "ModalAnswerer.h"
 
-#include <gtest/gtest.h>
+#include <utility>
 
 namespace {
 ModalAnswerer* active = nullptr;
@@ -13,7 +13,8 @@ bool PostKey(HWND window, WPARAM key)
 }
 
 // A thread timer: a dialog's modal loop dispatches it while the dialog waits for the user.
-ModalAnswerer::ModalAnswerer() : timer(SetTimer(nullptr, 0, USER_TIMER_MINIMUM, LookForDialog))
+ModalAnswerer::ModalAnswerer(Report report)
+    : report(std::move(report)), timer(SetTimer(nullptr, 0, USER_TIMER_MINIMUM, LookForDialog))
 {
     active = this;
 }
@@ -23,7 +24,7 @@ ModalAnswerer::~ModalAnswerer()
     KillTimer(nullptr, timer);
     active = nullptr;
     if (!answers.empty())
-        ADD_FAILURE() << answers.size() << " scripted dialog answer(s) left unused: an expected dialog never came";
+        report(std::to_string(answers.size()) + " scripted dialog answer(s) left unused: an expected dialog never came");
 }
 
 void ModalAnswerer::Press(const std::string& caption)
@@ -62,7 +63,7 @@ void CALLBACK ModalAnswerer::LookForDialog(HWND, UINT, UINT_PTR, DWORD)
     if (!active->answers.empty())
         active->answers.pop_front();
     if (!taken) {
-        ADD_FAILURE() << "no fitting scripted answer, cancelled: \"" << active->seen.back().Message() << "\"";
+        active->report("no fitting scripted answer, cancelled: \"" + active->seen.back().Message() + "\"");
         PostKey(dialog, VK_ESCAPE);
     }
 }

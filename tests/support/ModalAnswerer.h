@@ -1,8 +1,8 @@
 #pragma once
-// Answers the modal dialogs (message boxes, the input box) that code under test opens on the
-// test thread, as scripted, pressing buttons by the captions a user reads, and records how each
-// one looked. A dialog with no scripted answer left fails the test at once, naming it, and is
-// cancelled; answers that no dialog used fail the test when the answerer goes.
+// Answers the modal dialogs (message boxes, the input box) that code opens on this thread, as
+// scripted, pressing buttons by the captions a user reads, and records how each one looked. A
+// dialog with no scripted answer left is reported at once, naming it, and cancelled; answers
+// that no dialog used are reported when the answerer goes.
 #include "WindowQueries.h"
 
 #include <deque>
@@ -12,7 +12,8 @@
 
 class ModalAnswerer {
 public:
-    ModalAnswerer();
+    using Report = std::function<void(const std::string& problem)>;
+    explicit ModalAnswerer(Report report);
     ~ModalAnswerer();
     ModalAnswerer(const ModalAnswerer&) = delete;
     ModalAnswerer& operator=(const ModalAnswerer&) = delete;
@@ -28,6 +29,7 @@ public:
 private:
     static void CALLBACK LookForDialog(HWND, UINT, UINT_PTR, DWORD);
 
+    Report report;
     UINT_PTR timer;
     HWND answered = nullptr; // up until its modal loop takes the answer
     std::deque<std::function<bool(HWND dialog)>> answers; // false: the dialog cannot take it

@@ -5,68 +5,39 @@
 #include <fstream>
 
 namespace {
-LONG_PTR StyleOf(HWND window, LONG_PTR mask)
-{
-    return GetWindowLongPtrA(window, GWL_STYLE) & mask;
-}
-
-std::string ShownText(HWND window)
-{
-    if (WindowClass(window) == "Static" && StyleOf(window, SS_TYPEMASK) == SS_ICON)
-        return SendMessageA(window, STM_GETICON, 0, 0) ? "<icon>" : "";
-    if (WindowClass(window) == "Static" && StyleOf(window, SS_TYPEMASK) == SS_BITMAP)
-        return SendMessageA(window, STM_GETIMAGE, IMAGE_BITMAP, 0) ? "<picture>" : "";
-    return WindowText(window);
-}
-
-// Measured with the control's font; a button keeps room for its frame or check box, an edit
-// for its margins. A plain static wraps its text within its width.
-bool TextFits(HWND window, const std::string& text)
-{
-    if (text.empty() || text[0] == '<')
-        return true;
-    const WindowDc dc(window);
-    const SelectedObject font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0)));
-    const int unit = MulDiv(4, GetDeviceCaps(dc.Get(), LOGPIXELSX), 96);
-    const bool button = WindowClass(window) == "Button", edit = WindowClass(window) == "Edit";
-    const bool checkBox = button && StyleOf(window, BS_TYPEMASK) == BS_AUTOCHECKBOX;
-    const SIZE margins{checkBox ? 5 * unit : button || edit ? 2 * unit : 0, button || edit ? unit : 0};
-    RECT client{}, box{};
-    GetClientRect(window, &client);
-    box.right = client.right - margins.cx;
-    const bool wraps = WindowClass(window) == "Static" && StyleOf(window, SS_TYPEMASK) == SS_LEFT;
-    DrawTextA(dc.Get(), text.c_str(), -1, &box, DT_CALCRECT | DT_NOPREFIX | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
-    return box.right + margins.cx <= client.right && box.bottom + margins.cy <= client.bottom;
-}
-
 void DescribeChildren(HWND parent, std::vector<ShownControl>& controls)
 {
-    RECT area{};
-    GetClientRect(parent, &area);
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        const std::string text = ShownText(child);
-        // Wine leaves a message box's empty icon visible: nothing a user sees.
-        if (!IsWindowVisible(child) ||
-            (text.empty() && WindowClass(child) == "Static" && StyleOf(child, SS_TYPEMASK) == SS_ICON))
+        if (!IsWindowVisible(child))
             continue;
-        RECT rect{};
-        GetWindowRect(child, &rect);
-        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-        const bool inside = rect.left >= 0 && rect.top >= 0 && rect.right <= area.right && rect.bottom <= area.bottom;
-        const bool isDefault = WindowClass(child) == "Button" && StyleOf(child, BS_TYPEMASK) == BS_DEFPUSHBUTTON;
-        controls.push_back({WindowClass(child), text, rect, isDefault, inside && TextFits(child, text)});
+        const bool isDefault = WindowClass(child) == "Button" &&
+                               (GetWindowLongPtrA(child, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+        controls.push_back({WindowClass(child), WindowText(child), isDefault});
         DescribeChildren(child, controls);
     }
+}
+
+std::vector<std::string> TextsOf(const std::vector<ShownControl>& controls, const std::string& className)
+{
+    std::vector<std::string> texts;
+    for (const ShownControl& control : controls)
+        if (control.className == className && !control.text.empty())
+            texts.push_back(control.text);
+    return texts;
 }
 }
 
 std::string ShownWindow::Message() const
 {
     std::string message;
-    for (const ShownControl& control : controls)
-        if (control.className == "Static" && !control.text.starts_with('<'))
-            message += control.text;
+    for (const std::string& text : TextsOf(controls, "Static"))
+        message += text;
     return message;
+}
+
+std::vector<std::string> ShownWindow::Buttons() const
+{
+    return TextsOf(controls, "Button");
 }
 
 std::string ShownWindow::DefaultButton() const

@@ -1,6 +1,6 @@
 #pragma once
-// Windows as a user sees them: title, every visible control with its text, the default button,
-// and whether each text fits its control, measured with the control's own font.
+// Windows as a user sees them: the title, the visible controls with their texts, the buttons
+// and which of them Enter presses.
 #include <windows.h>
 
 #include <string>
@@ -8,17 +8,16 @@
 
 struct ShownControl {
     std::string className;
-    std::string text; // "<icon>" and "<picture>" for an icon or a bitmap shown
-    RECT rect;        // in the parent's client area
-    bool isDefault;   // drawn as the default button, which Enter presses
-    bool fits;        // the text inside the control, the control inside its parent
+    std::string text;
+    bool isDefault; // drawn as the default button
 };
 
 struct ShownWindow {
     std::string title;
     std::vector<ShownControl> controls; // the visible ones, depth first in window order
 
-    std::string Message() const; // the texts of its plain static controls, joined
+    std::string Message() const; // the texts of its static controls, joined
+    std::vector<std::string> Buttons() const;
     std::string DefaultButton() const;
 };
 

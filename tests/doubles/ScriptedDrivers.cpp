@@ -1,0 +1,41 @@
+#include "ScriptedDrivers.h"
+
+#include "BuildTree.h"
+
+#include <windows.h>
+
+namespace {
+DriverScript script;
+}
+
+extern "C" __declspec(dllexport) DriverScript* NodlinkDriverScript()
+{
+    return &script;
+}
+
+DriverScript& Script()
+{
+    return script;
+}
+
+void ResetScript()
+{
+    script = DriverScript{};
+}
+
+std::vector<std::string> CallNames()
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < script.callCount; ++i)
+        names.emplace_back(script.calls[i].name);
+    return names;
+}
+
+void UseDriverScenario(const std::string& scenario)
+{
+    // A DLL still loaded would be found again by its name.
+    for (const char* name : {"VFXDrive.dll", "VFXDraw.dll"})
+        while (HMODULE module = GetModuleHandleA(name))
+            FreeLibrary(module);
+    SetDllDirectoryA(BuildTreeFolder("tests\\doubles\\" + scenario).c_str());
+}
