@@ -107,6 +107,9 @@ void TNodlink::RunClick()
     Status.SetCaption("Starting VFX3D...");
     Status.Repaint(); // opening the tracker can take a while
     if (OpenTracker()) {
+        // Head movement made while stopped, or a driver that centres anew at every open, must
+        // not arrive as one leap on the first tick.
+        FirstSample = true;
         Status.SetCaption("VFX3D init OK.");
         Profiles.SetEnabled(false);
         Parameters.SetEnabled(false);

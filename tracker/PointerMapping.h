@@ -27,7 +27,9 @@ struct PointerMove {
 };
 
 // Maps the sample (x, y) and updates lastSample, and in relative mode firstSample, for the next
-// tick. Every sum and difference wraps around at 32 bits. A sensitivity of 0 leaves that axis
-// still (relative) or at its base (absolute); INT32_MIN / -1 gives INT32_MIN.
+// tick. In absolute mode lastSample takes the sample; in relative mode it keeps the part of the
+// change that the move's truncated quotient did not use. Every sum, difference and product
+// wraps around at 32 bits. A sensitivity of 0 leaves that axis still (relative) or at its base
+// (absolute); INT32_MIN / -1 gives INT32_MIN.
 PointerMove MapSample(const MappingParameterSet& parameters, int32_t x, int32_t y,
                       SamplePoint& lastSample, bool& firstSample);

@@ -2,7 +2,7 @@
 
 #include "TrackerDriver.h"
 
-MappingParameterSet MappingParameters{true, true, true, 1, 1, 0, 0};
+MappingParameterSet MappingParameters = InitialMappingParameters;
 SamplePoint LastSample{0, 0};
 bool FirstSample = true;
 SendInputFunction SendPointerInput = SendInput;

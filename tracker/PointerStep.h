@@ -6,7 +6,11 @@
 
 #include <cstdint>
 
-extern MappingParameterSet MappingParameters; // written only by a profile load
+// The mapping state. The parameters are written only by a profile load and start out absolute,
+// both axes inverted, at sensitivity 1; LastSample starts at (0, 0). FirstSample makes the next
+// relative tick take a fresh baseline and move by zero.
+inline constexpr MappingParameterSet InitialMappingParameters{true, true, true, 1, 1, 0, 0};
+extern MappingParameterSet MappingParameters;
 extern SamplePoint LastSample;
 extern bool FirstSample;
 
