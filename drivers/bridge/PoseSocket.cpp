@@ -27,7 +27,12 @@ int PoseSocket::Bind(const std::string& address, uint16_t port)
         return WSAEFAULT;
     socket = ::socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
     u_long nonBlocking = 1;
+    // Exclusive: listening at 0.0.0.0, no other program may bind one address of ours on the
+    // same port and take the poses.
+    const BOOL exclusive = TRUE;
     if (socket == INVALID_SOCKET || ioctlsocket(socket, FIONBIO, &nonBlocking) != 0 ||
+        setsockopt(socket, SOL_SOCKET, SO_EXCLUSIVEADDRUSE, reinterpret_cast<const char*>(&exclusive),
+                   sizeof exclusive) != 0 ||
         bind(socket, reinterpret_cast<const sockaddr*>(&local), sizeof local) != 0)
         return WSAGetLastError();
     return 0;

@@ -1,6 +1,6 @@
 #pragma once
-// The UDP socket that poses arrive at, non-blocking, with the Winsock start-up it needs; both are
-// released with the object.
+// The UDP socket that poses arrive at, non-blocking and bound exclusively, with the Winsock
+// start-up it needs; both are released with the object.
 #include <winsock2.h>
 
 #include <cstdint>

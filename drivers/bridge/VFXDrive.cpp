@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <optional>
+#include <utility>
 
 #define VFX_EXPORT extern "C" __declspec(dllexport)
 
@@ -20,6 +21,7 @@ constexpr int MaxDatagramsPerRead = 256;
 struct Bridge {
     BridgeSettings settings;
     std::optional<PoseSocket> socket; // bound, between a successful open and the close
+    HMODULE self = nullptr; // a load of this DLL held while the socket is open
     bool hasPose = false; // since the open
     HeadAngles newest{};
     HeadAngles centre{};
@@ -27,7 +29,26 @@ struct Bridge {
     unsigned long ignored = 0; // datagrams that were not poses, since the open
 };
 
-Bridge bridge;
+// Never destroyed: a destructor would close the socket and end Winsock inside DllMain, at an
+// unload without VFXClose or at the process's end, which Windows forbids. Only VFXClose and a
+// rebind in VFXOpen release them.
+Bridge& bridge = *new Bridge;
+
+// While the socket is open the DLL holds a load of itself, so a FreeLibrary without VFXClose
+// leaves it loaded and the next load's VFXOpen finds the socket and rebinds the port.
+void HoldSelf()
+{
+    if (!bridge.self)
+        GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCSTR>(&HoldSelf), &bridge.self);
+}
+
+// The caller holds a load of its own, so this never unloads the code it returns to.
+void ReleaseSocket()
+{
+    bridge.socket.reset();
+    if (bridge.self)
+        FreeLibrary(std::exchange(bridge.self, nullptr));
+}
 
 void DrainSocket()
 {
@@ -71,9 +92,11 @@ VFX_EXPORT int32_t __cdecl VFXOpen(void)
     bridge.settings = ReadBridgeSettings();
     // emplace closes an earlier socket first: an open without a close never meets its own port.
     const int error = bridge.socket.emplace().Bind(bridge.settings.listen, bridge.settings.port);
-    if (error == 0)
+    if (error == 0) {
+        HoldSelf();
         return 1;
-    bridge.socket.reset();
+    }
+    ReleaseSocket();
     ShowBindFailure(bridge.settings, error);
     return 0;
 }
@@ -81,7 +104,7 @@ VFX_EXPORT int32_t __cdecl VFXOpen(void)
 VFX_EXPORT int32_t __cdecl VFXClose(void)
 {
     ReportIgnored();
-    bridge.socket.reset();
+    ReleaseSocket();
     return 1;
 }
 

@@ -1,0 +1,38 @@
+// The opentrack bridge's VFXDrive.dll freed without VFXClose, as when a process lets it go
+// while tracking: nothing may hang or crash, and the next load must get the port.
+#include "BuildTree.h"
+#include "ModalAnswerer.h"
+#include "TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+namespace {
+using Call = int32_t(__cdecl*)();
+
+Call Entry(HMODULE library, const char* name)
+{
+    return reinterpret_cast<Call>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+}
+}
+
+TEST(BridgeUnload, AFreeWithoutCloseLeavesThePortToTheNextLoad)
+{
+    TemporaryFolder folder;
+    const std::string bridge = folder.Path() + "VFXDrive.dll";
+    ASSERT_TRUE(CopyFileA((BuildTreeFolder("program\\bridge") + "VFXDrive.dll").c_str(), bridge.c_str(), FALSE));
+    folder.Write("VFXBridge.ini", "[Bridge]\r\nPort=47425\r\n");
+    // The bridge tells of a port it cannot bind in a box: any box fails the test.
+    const ModalAnswerer dialogs([](const std::string& problem) { ADD_FAILURE() << problem; });
+    HMODULE first = LoadLibraryA(bridge.c_str());
+    ASSERT_TRUE(first);
+    EXPECT_EQ(Entry(first, "VFXOpen")(), 1);
+    FreeLibrary(first);
+    HMODULE next = LoadLibraryA(bridge.c_str());
+    ASSERT_TRUE(next);
+    EXPECT_EQ(Entry(next, "VFXOpen")(), 1) << "the port is free for the next load";
+    Entry(next, "VFXClose")();
+    FreeLibrary(next);
+    EXPECT_EQ(GetModuleHandleA(bridge.c_str()), nullptr) << "a close lets the bridge unload";
+}
