@@ -7,33 +7,26 @@
 
 #include <algorithm>
 
-void NodlinkTest::SetUp()
+NodlinkTest::NodlinkTest()
 {
-    ResetDoubles();
     UseDriverScenario("full");
     Application->Initialize();
     Application->Title = "Nodlink";
-    Application->SetExeName(folder.Path() + "nodlink.exe");
+    Application->SetExeName(PathOf("nodlink.exe"));
 }
 
-// The first test of a process meets the program's own initial values; later ones get these.
-void NodlinkTest::TearDown()
+// The first test of a process meets the program's own initial state; later ones get it back.
+NodlinkTest::~NodlinkTest()
 {
     form.reset();
     CloseTracker();
     UseDriverScenario("none");
-    Application->SetExeName("");
-    MappingParameters = {true, true, true, 1, 1, 0, 0};
+    ResetScript();
+    MappingParameters = InitialMappingParameters;
     LastSample = {0, 0};
     FirstSample = true;
     ProfileModified = false;
     CurrentProfilePath.clear();
-}
-
-void NodlinkTest::Restart()
-{
-    TearDown();
-    SetUp();
 }
 
 TNodlink& NodlinkTest::Form()
@@ -46,10 +39,17 @@ TNodlink& NodlinkTest::Form()
 bool NodlinkTest::SelectAndLoad(const std::string& name)
 {
     const std::vector<std::string> entries = Entries(Form().ListProfiles);
-    const auto entry = std::find(entries.begin(), entries.end(), name);
-    EXPECT_NE(entry, entries.end()) << name << " is not listed";
-    form->ListProfiles.SetItemIndex(static_cast<int>(entry - entries.begin()));
+    form->ListProfiles.SetItemIndex(static_cast<int>(std::find(entries.begin(), entries.end(), name) - entries.begin()));
     return LoadSelectedProfile();
+}
+
+void NodlinkTest::ExpectBox(const std::string& message, const std::vector<std::string>& buttons,
+                            const std::string& enter)
+{
+    ASSERT_FALSE(dialogs.Seen().empty()) << message;
+    const ShownWindow& box = dialogs.Seen().back();
+    EXPECT_EQ(std::tuple(box.title, box.message, box.buttons, box.defaultButton),
+              std::tuple("Nodlink", message, buttons, enter));
 }
 
 Shown ShownBy(const TNodlink& form)

@@ -2,8 +2,8 @@
 // TNodlink created for real in this process, running from a fresh temporary program directory,
 // with the driver doubles as the headset and every modal dialog answered as the test scripts
 // it (an unscripted one fails the test at once).
-#include "DriverDoubles.h"
 #include "ModalAnswerer.h"
+#include "ScriptedDrivers.h"
 #include "TemporaryFolder.h"
 #include "Unit1.h"
 
@@ -15,30 +15,17 @@
 
 class NodlinkTest : public testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
-    void Restart(); // the program as at its start, for the next row of a table
+    NodlinkTest();
+    ~NodlinkTest() override;
 
     TNodlink& Form(); // created on first use, which runs FormCreate
     bool SelectAndLoad(const std::string& name); // from code, which raises no click
-    // Dispatches messages one by one, as the program's loop does, until DONE gives true or
-    // ROUNDS messages or 50 ms waits have passed. A tick slower than the timer leaves a
-    // WM_TIMER always waiting, so TApplication::ProcessMessages would never return.
-    template <class Done>
-    static bool PumpUntil(Done done, int rounds = 5000)
-    {
-        MSG message;
-        for (; rounds > 0 && !done(); --rounds)
-            if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-                DispatchMessageA(&message);
-            else
-                MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-        return done();
-    }
+    // The last box shown: under the program's title, its text, its buttons and the one Enter presses.
+    void ExpectBox(const std::string& message, const std::vector<std::string>& buttons, const std::string& enter);
     std::string PathOf(const std::string& name) const { return folder.Path() + name; }
 
     TemporaryFolder folder;
-    ModalAnswerer dialogs;
+    ModalAnswerer dialogs{[](const std::string& problem) { ADD_FAILURE() << problem; }};
     std::unique_ptr<TNodlink> form;
 };
 

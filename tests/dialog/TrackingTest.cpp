@@ -1,87 +1,106 @@
-// Tracking control: Activate, the tick, Stop, Exit and the close box, with the driver doubles
-// as the headset.
+// The dialog at work: Activate, the tick, Stop, Exit and the close box, with the driver doubles
+// as the headset and the events the ticks send kept here; and a handler that fails.
 #include "NodlinkFixture.h"
 
 #include "Application.h"
+#include "GuiObjects.h"
+#include "PointerStep.h"
 
-#include <algorithm>
+#include <stdexcept>
 
 namespace {
-bool Running(TNodlink& form)
+// Type, flags, dx, dy and the fields the system fills in itself.
+using Event = std::tuple<DWORD, DWORD, LONG, LONG, DWORD, DWORD, ULONG_PTR>;
+std::vector<Event> sent;
+
+UINT WINAPI KeepEvent(UINT count, LPINPUT inputs, int size)
 {
-    return form.Timer1.Enabled() && !form.Profiles.Enabled() && !form.Parameters.Enabled();
+    EXPECT_EQ(std::tuple(count, size), std::tuple(1u, static_cast<int>(sizeof(INPUT))));
+    const MOUSEINPUT& mouse = inputs->mi;
+    sent.emplace_back(inputs->type, mouse.dwFlags, mouse.dx, mouse.dy, mouse.mouseData, mouse.time, mouse.dwExtraInfo);
+    return count;
 }
 
-bool Stopped(TNodlink& form)
+class Tracking : public NodlinkTest {
+protected:
+    Tracking() { SendPointerInput = KeepEvent; }
+    ~Tracking() override { SendPointerInput = SendInput, sent.clear(); }
+
+    std::string TickAt(int32_t x, int32_t y)
+    {
+        Script().sample[0] = x, Script().sample[1] = y;
+        form->Timer1Timer();
+        return form->Status.Caption();
+    }
+
+};
+}
+
+// Each tick sends one event; a head moved while stopped does not leap on the first tick.
+TEST_F(Tracking, TicksMoveThePointerAndActivateTakesAFreshBaseline)
 {
-    return !form.Timer1.Enabled() && form.Profiles.Enabled() && form.Parameters.Enabled();
+    folder.Write("absolute.vfx", ProfileWith({true, true, "1", "1", true, "0", "0"}));
+    folder.Write("relative.vfx", TemplateProfile);
+    TNodlink& form = Form();
+    EXPECT_EQ(form.Timer1.Interval(), 3u) << "ms; Windows raises it to its own minimum";
+    form.RunClick();
+    EXPECT_EQ(TickAt(0, 0), "Running        x = 65535  y = 65535");
+    EXPECT_EQ(sent.back(), Event(INPUT_MOUSE, MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, 65535, 65535, 0, 0, 0));
+    form.StopClick();
+    ASSERT_TRUE(SelectAndLoad("relative.vfx"));
+    form.RunClick();
+    EXPECT_EQ(TickAt(1000, 2000), "Running        x = 0  y = 0");
+    EXPECT_EQ(TickAt(975, 2025), "Running        x = 2  y = -2");
+    EXPECT_EQ(sent.back(), Event(INPUT_MOUSE, MOUSEEVENTF_MOVE, 2, -2, 0, 0, 0));
+    for (const bool stopFirst : {true, false}) {
+        if (stopFirst)
+            form.StopClick();
+        form.RunClick();
+        EXPECT_EQ(TickAt(Script().sample[0] + 2000, 2025), "Running        x = 0  y = 0") << stopFirst;
+    }
+    // Many ticks with changing status texts, and no window or GDI object more for them.
+    const GuiObjects before = CountGuiObjects();
+    for (int tick = 0; tick < 500; ++tick)
+        TickAt(tick * 10 % 90, 0);
+    EXPECT_EQ(CountGuiObjects(), before);
+    EXPECT_EQ(sent.size(), 505u) << "one event a tick";
 }
 
-long VFXCloseCalls()
-{
-    const std::vector<std::string> calls = CallNames();
-    return std::count(calls.begin(), calls.end(), "VFXClose");
-}
-
-using Tracking = NodlinkTest;
-}
-
-// Whatever a failed Activate loaded stays until Stop: Exit leaves it, Stop releases it.
+// Whatever a failed Activate loaded stays until Stop, which releases it.
 TEST_F(Tracking, AFailedActivateOnlyChangesTheText)
 {
-    for (const bool exitFirst : {false, true}) {
-        Restart();
-        UseDriverScenario("drive-only");
-        TNodlink& form = Form();
-        form.RunClick();
-        EXPECT_EQ(form.Status.Caption(), "Error initializing VFX3D.");
-        EXPECT_TRUE(Stopped(form));
-        if (exitFirst) {
-            form.ExitClick();
-            EXPECT_TRUE(VFXCloseCalls() == 0 && IsDriverLibraryLoaded("VFXDrive.dll"));
-        } else {
-            form.StopClick();
-            EXPECT_EQ(form.Status.Caption(), "Stopped.");
-            EXPECT_TRUE(VFXCloseCalls() == 1 && !IsDriverLibraryLoaded("VFXDrive.dll"));
-        }
-    }
+    UseDriverScenario("drive-only");
+    TNodlink& form = Form();
+    form.RunClick();
+    EXPECT_EQ(form.Status.Caption(), "Error initializing VFX3D.");
+    EXPECT_TRUE(!form.Timer1.Enabled() && form.Profiles.Enabled() && form.Parameters.Enabled());
+    form.StopClick();
+    EXPECT_EQ(form.Status.Caption(), "Stopped.");
+    EXPECT_EQ(std::string(Script().calls), "VFXOpen VFXSetVideoMode(0) VFXClose ");
+    EXPECT_FALSE(GetModuleHandleA("VFXDrive.dll"));
 }
 
-TEST_F(Tracking, AFailedActivateWhileRunningKeepsTracking)
+// With an unsaved edit while tracking runs, the close box leaves as Exit does: it closes the
+// tracker, then offers to save.
+TEST_F(Tracking, TheCloseBoxClosesTheTrackerThenOffersToSave)
 {
     TNodlink& form = Form();
     form.RunClick();
-    // VFXDraw.dll goes away; VFXDrive.dll stays loaded, so the ticks can still read.
-    while (HMODULE draw = GetModuleHandleA("VFXDraw.dll"))
-        FreeLibrary(draw);
-    SetDllDirectoryA(DriverScenarioFolder("drive-only").c_str());
-    form.RunClick();
-    EXPECT_EQ(form.Status.Caption(), "Error initializing VFX3D.");
-    EXPECT_TRUE(Running(form));
-    form.Timer1Timer();
-    EXPECT_EQ(form.Status.Caption(), "Running        x = 65535  y = 65535");
-    Doubles().sample[0] = 1, Doubles().sample[1] = 2;
-    form.Timer1Timer();
-    EXPECT_EQ(form.Status.Caption(), "Running        x = 65534  y = 65533") << "a text of the same length";
+    form.XSens.SetText("5");
+    dialogs.Press("Cancel");
+    std::string atPrompt;
+    dialogs.OnShown = [&](HWND) { atPrompt = std::string(Script().calls) + (form.Timer1.Enabled() ? "ticking" : ""); };
+    SendMessageA(form.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    ExpectBox("The current profile has been modified.Save changes?", {"OK", "Cancel"}, "OK");
+    EXPECT_EQ(atPrompt, "VFXOpen VFXSetVideoMode(0) VFXLockOutMode(0) VFXClose ") << "closed first";
+    EXPECT_TRUE(Application->Terminated() && !GetModuleHandleA("VFXDrive.dll"));
 }
 
-// With an unsaved edit while tracking runs, by Exit and by the close box.
-TEST_F(Tracking, LeavingClosesTheTrackerBeforeAskingToSave)
+TEST_F(Tracking, AnExceptionInAHandlerIsShownNotACrash)
 {
-    for (const bool closeBox : {false, true}) {
-        Restart();
-        TNodlink& form = Form();
-        form.RunClick();
-        form.XSens.SetText("5");
-        dialogs.Press("Cancel");
-        long closesAtPrompt = -1;
-        dialogs.OnShown = [&](HWND) { closesAtPrompt = form.Timer1.Enabled() ? -2 : VFXCloseCalls(); };
-        if (closeBox)
-            SendMessageA(form.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
-        else
-            form.ExitClick();
-        EXPECT_EQ(dialogs.Seen().back().Message(), "The current profile has been modified.Save changes?");
-        EXPECT_EQ(closesAtPrompt, 1) << "the timer off and the tracker closed first";
-        EXPECT_TRUE(Application->Terminated() && !IsDriverLibraryLoaded("VFXDrive.dll"));
-    }
+    TNodlink& form = Form();
+    form.Add.OnClick = [] { throw std::runtime_error("Something went wrong."); };
+    dialogs.Press("OK");
+    SendMessageA(form.Add.Handle(), BM_CLICK, 0, 0);
+    ExpectBox("Something went wrong.", {"OK"}, "OK");
 }

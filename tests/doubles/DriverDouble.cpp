@@ -5,8 +5,8 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <cstring>
-#include <iterator>
 
 #define VFX_EXPORT extern "C" __declspec(dllexport) int32_t __cdecl
 
@@ -20,13 +20,12 @@ DriverScript& Script()
     return record ? *record() : unscripted;
 }
 
-int32_t Record(const char* name, int32_t argument = 0)
+// NAME, and the MODE it got unless that is -1.
+int32_t Record(const char* name, int32_t mode = -1)
 {
-    DriverScript& script = Script();
-    if (script.callCount < static_cast<int>(std::size(script.calls))) {
-        strncpy(script.calls[script.callCount].name, name, sizeof script.calls[0].name - 1);
-        script.calls[script.callCount++].argument = argument;
-    }
+    char* calls = Script().calls;
+    const size_t used = std::strlen(calls);
+    std::snprintf(calls + used, sizeof Script().calls - used, mode == -1 ? "%s " : "%s(%d) ", name, static_cast<int>(mode));
     return 1;
 }
 }
@@ -37,14 +36,12 @@ VFX_EXPORT VFXZeroSet() { return Record("VFXZeroSet"); }
 VFX_EXPORT VFXSetVideoMode(int32_t mode) { return Record("VFXSetVideoMode", mode); }
 VFX_EXPORT VFXGetTracking(int32_t* x, int32_t* y, int32_t* z)
 {
-    Record("VFXGetTracking");
     const DriverScript& script = Script();
-    if (script.trackingWrites)
-        *x = script.sample[0], *y = script.sample[1], *z = script.sample[2];
-    return script.trackingStatus;
+    *x = script.sample[0], *y = script.sample[1], *z = script.sample[2];
+    return 1;
 }
 
 VFX_EXPORT VFXLockOutMode(int32_t mode) { return Record("VFXLockOutMode", mode); }
-VFX_EXPORT VFXSetConfigBits(int32_t bits) { return Record("VFXSetConfigBits", bits); }
+VFX_EXPORT VFXSetConfigBits(int32_t) { return Record("VFXSetConfigBits"); }
 VFX_EXPORT VFXGetConfigBits() { return Record("VFXGetConfigBits"); }
-VFX_EXPORT VFXSetIPDPercent(int32_t percent) { return Record("VFXSetIPDPercent", percent); }
+VFX_EXPORT VFXSetIPDPercent(int32_t) { return Record("VFXSetIPDPercent"); }

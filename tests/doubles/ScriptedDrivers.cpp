@@ -23,14 +23,6 @@ void ResetScript()
     script = DriverScript{};
 }
 
-std::vector<std::string> CallNames()
-{
-    std::vector<std::string> names;
-    for (int i = 0; i < script.callCount; ++i)
-        names.emplace_back(script.calls[i].name);
-    return names;
-}
-
 void UseDriverScenario(const std::string& scenario)
 {
     // A DLL still loaded would be found again by its name.

@@ -20,50 +20,44 @@ constexpr MappingParameterSet Absolute(int32_t xSens, int32_t ySens, int32_t bas
 // Absolute, event x and y, shown x and y, then the last sample kept for the next tick.
 using Tick = std::tuple<bool, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t>;
 
-constexpr Tick RelativeTick(int32_t dx, int32_t dy, SamplePoint kept)
+constexpr Tick Moved(int32_t dx, int32_t dy, SamplePoint kept)
 {
     return {false, dx, dy, dx, dy, kept.X, kept.Y};
 }
 
-struct OneTick {
+constexpr int32_t Min = INT32_MIN, Max = INT32_MAX;
+
+const struct {
     const char* what;
     MappingParameterSet parameters;
     SamplePoint last;
     bool first;
     int32_t x, y;
     Tick expected;
-};
-
-const OneTick OneTicks[] = {
-    {"first relative tick", Relative(1, 1), {-40000, 90000}, true, 50000, 100, RelativeTick(0, 0, {50000, 100})},
-    {"a change of -25 at sensitivity 10 moves 2 and keeps 5", Relative(10, 10), {1000, 1000}, false, 975, 1025,
-     RelativeTick(2, -2, {980, 1020})},
-    {"change below the sensitivity is all kept", Relative(10, 10), {1000, 1000}, false, 1009, 991,
-     RelativeTick(0, 0, {1000, 1000})},
-    {"negative sensitivity", Relative(-10, -10), {1000, 1000}, false, 975, 1025, RelativeTick(-2, 2, {980, 1020})},
-    {"inversion", Relative(10, 10, true), {64535, 64535}, false, 975, 1025, RelativeTick(-2, 2, {64555, 64515})},
-    {"differences wrap", Relative(1, 1), {INT32_MIN, INT32_MAX}, false, 1, -1,
-     RelativeTick(INT32_MAX, INT32_MIN, {1, -1})},
-    {"a remainder across the wrap", Relative(4, 4), {INT32_MIN + 3, INT32_MAX - 3}, false, INT32_MAX - 2,
-     INT32_MIN + 2, RelativeTick(1, -1, {INT32_MAX, INT32_MIN})},
-    {"a jump across the range", Relative(1, 1), {65535, 0}, false, 0, 65535, RelativeTick(65535, -65535, {0, 65535})},
-    {"sensitivity 0 carries nothing", Relative(0, 7), {1000, 1000}, false, 500, 900,
-     RelativeTick(0, 14, {500, 902})},
-    {"INT32_MIN / -1", Relative(-1, -1), {0, INT32_MAX}, false, INT32_MIN, -1,
-     RelativeTick(INT32_MIN, INT32_MIN, {INT32_MIN, -1})},
+} OneTicks[] = {
+    {"first relative tick", Relative(1, 1), {-40000, 90000}, true, 50000, 100, Moved(0, 0, {50000, 100})},
+    {"-25 at sensitivity 10 moves 2, keeps 5", Relative(10, 10), {1000, 1000}, false, 975, 1025,
+     Moved(2, -2, {980, 1020})},
+    {"below the sensitivity all is kept", Relative(10, 10), {1000, 1000}, false, 1009, 991, Moved(0, 0, {1000, 1000})},
+    {"negative sensitivity", Relative(-10, -10), {1000, 1000}, false, 975, 1025, Moved(-2, 2, {980, 1020})},
+    {"inversion", Relative(10, 10, true), {64535, 64535}, false, 975, 1025, Moved(-2, 2, {64555, 64515})},
+    {"differences wrap", Relative(1, 1), {Min, Max}, false, 1, -1, Moved(Max, Min, {1, -1})},
+    {"a remainder across the wrap", Relative(4, 4), {Min + 3, Max - 3}, false, Max - 2, Min + 2, Moved(1, -1, {Max, Min})},
+    {"a jump across the range", Relative(1, 1), {65535, 0}, false, 0, 65535, Moved(65535, -65535, {0, 65535})},
+    {"sensitivity 0 carries nothing", Relative(0, 7), {1000, 1000}, false, 500, 900, Moved(0, 14, {500, 902})},
+    {"INT32_MIN / -1", Relative(-1, -1), {0, Max}, false, Min, -1, Moved(Min, Min, {Min, -1})},
     {"initial parameters, sample 0", Absolute(1, 1, 0, 0, true), {}, true, 0, 0,
      {true, 65535, 65535, 65535, 65535, 65535, 65535}},
     {"bases not shown", Absolute(4, -2, 100, -50), {}, true, 401, 1001, {true, 200, -550, 100, -500, 401, 1001}},
     {"toward zero, unclamped", Absolute(4, 4, -1000, 70000), {}, true, -401, 7, {true, -1100, 70001, -100, 1, -401, 7}},
-    {"base wraps", Absolute(1, 1, INT32_MAX, INT32_MIN), {}, true, 1, -1, {true, INT32_MIN, INT32_MAX, 1, -1, 1, -1}},
-    {"inversion wraps", Absolute(1, 1, 0, 0, true), {}, true, INT32_MIN, 65536,
-     {true, INT32_MIN + 65535, -1, INT32_MIN + 65535, -1, INT32_MIN + 65535, -1}},
+    {"base wraps", Absolute(1, 1, Max, Min), {}, true, 1, -1, {true, Min, Max, 1, -1, 1, -1}},
+    {"inversion wraps", Absolute(1, 1, 0, 0, true), {}, true, Min, 65536,
+     {true, Min + 65535, -1, Min + 65535, -1, Min + 65535, -1}},
     {"absolute sensitivity 0", Absolute(2, 0, 300, 400), {}, true, 5000, 5000, {true, 2800, 400, 2500, 0, 5000, 5000}},
-    {"MIN / -1 absolute", Absolute(-1, -1, 5, 0), {}, true, INT32_MIN, 7,
-     {true, INT32_MIN + 5, -7, INT32_MIN, -7, INT32_MIN, 7}},
+    {"MIN / -1 absolute", Absolute(-1, -1, 5, 0), {}, true, Min, 7, {true, Min + 5, -7, Min, -7, Min, 7}},
 };
 
-// The sum of the moves of a ramp of TICKS ticks, starting at 0 and changing by STEP per tick.
+// The moves of TICKS ticks added up, the head starting at 0 and going STEP a tick.
 std::tuple<int64_t, int64_t> RampMoves(const MappingParameterSet& parameters, int32_t stepX, int32_t stepY, int ticks)
 {
     SamplePoint last{};
@@ -79,23 +73,22 @@ std::tuple<int64_t, int64_t> RampMoves(const MappingParameterSet& parameters, in
 
 TEST(PointerMapping, MapsOneTickAsTheArithmeticSays)
 {
-    for (const OneTick& tick : OneTicks) {
+    for (const auto& tick : OneTicks) {
         SamplePoint last = tick.last;
         bool first = tick.first;
         const PointerMove move = MapSample(tick.parameters, tick.x, tick.y, last, first);
         EXPECT_EQ(Tick(move.Absolute, move.EventX, move.EventY, move.ShownX, move.ShownY, last.X, last.Y),
-                  tick.expected)
-            << tick.what;
+                  tick.expected) << tick.what;
     }
 }
 
 // However slowly the head turns, the moves add up to its whole change over the sensitivity.
 TEST(PointerMapping, SlowRampsAddUpToTheWholeMove)
 {
-    EXPECT_EQ(RampMoves(Relative(10, 10), 3, -1, 400), std::tuple(-120, 40)) << "3 and -1 per tick at 10";
+    EXPECT_EQ(RampMoves(Relative(10, 10), 3, -1, 400), std::tuple(-120, 40));
     EXPECT_EQ(RampMoves(Relative(-3, 7), -7, 2, 100), std::tuple(-233, -28)) << "remainders left at the end";
-    EXPECT_EQ(RampMoves(Relative(10, 10, true), 9, 1, 1000), std::tuple(900, 100)) << "inverted";
-    EXPECT_EQ(RampMoves(Relative(0, 1), 5, 5, 10), std::tuple(0, -50)) << "sensitivity 0";
+    EXPECT_EQ(RampMoves(Relative(10, 10, true), 9, 1, 1000), std::tuple(900, 100));
+    EXPECT_EQ(RampMoves(Relative(0, 1), 5, 5, 10), std::tuple(0, -50));
 }
 
 // Each tick keeps its sample after inversion; only a relative tick clears the first-sample flag.

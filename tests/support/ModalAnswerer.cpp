@@ -63,7 +63,7 @@ void CALLBACK ModalAnswerer::LookForDialog(HWND, UINT, UINT_PTR, DWORD)
     if (!active->answers.empty())
         active->answers.pop_front();
     if (!taken) {
-        active->report("no fitting scripted answer, cancelled: \"" + active->seen.back().Message() + "\"");
+        active->report("no fitting scripted answer, cancelled: \"" + active->seen.back().message + "\"");
         PostKey(dialog, VK_ESCAPE);
     }
 }

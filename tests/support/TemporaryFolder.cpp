@@ -10,9 +10,11 @@ TemporaryFolder::TemporaryFolder()
     // Wine reuses process ids, and a killed test leaves its folder behind: count on.
     static unsigned counter = 0;
     do
-        path = std::filesystem::temp_directory_path().string() + "nodlink-test-" +
-               std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter) + "\\";
-    while (!std::filesystem::create_directory(path));
+        parent = std::filesystem::temp_directory_path().string() + "nodlink-test-" +
+                 std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter) + "\\";
+    while (!std::filesystem::create_directory(parent));
+    path = parent + "folder\\";
+    std::filesystem::create_directory(path);
 }
 
 TemporaryFolder::~TemporaryFolder()
@@ -20,7 +22,7 @@ TemporaryFolder::~TemporaryFolder()
     // The program makes its directory the current one; let go of it first.
     std::filesystem::current_path(std::filesystem::temp_directory_path());
     std::error_code ignored;
-    std::filesystem::remove_all(path, ignored);
+    std::filesystem::remove_all(parent, ignored);
 }
 
 void TemporaryFolder::Write(const std::string& name, const std::string& contents) const

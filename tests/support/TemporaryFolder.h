@@ -1,5 +1,6 @@
 #pragma once
-// A fresh folder under the temp directory, removed with everything in it.
+// A fresh folder, removed with everything in it. It lies inside a fresh parent of its own,
+// removed too, so that a path escaping it by one level still lands where the test looks.
 #include <filesystem>
 #include <string>
 
@@ -16,5 +17,6 @@ public:
     bool Exists(const std::string& name) const { return std::filesystem::exists(path + name); }
 
 private:
+    std::string parent;
     std::string path;
 };

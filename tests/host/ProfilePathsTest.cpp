@@ -1,0 +1,28 @@
+// The paths the profile functions build and the names they take: none may reach outside the
+// program folder, name a device, or let the template be deleted.
+#include "dialog/ProfileName.h"
+#include "dialog/ProgramPaths.h"
+
+#include <gtest/gtest.h>
+
+TEST(ProfilePaths, SplitThePathAndKnowTheTemplateInAnyCase)
+{
+    EXPECT_EQ(DirectoryPart("C:\\Program Files\\Nodlink\\nodlink.exe"), "C:\\Program Files\\Nodlink\\");
+    EXPECT_EQ(DirectoryPart("nodlink.exe"), "");
+    EXPECT_EQ(FileNamePart("C:\\Nodlink\\Default.vfx"), "Default.vfx");
+    EXPECT_EQ(FileNamePart("default.vfx"), "default.vfx");
+    EXPECT_EQ(FileNamePart("C:\\Nodlink\\"), "");
+    for (const char* name : {"default.vfx", "DEFAULT.VFX", "dEfAuLt.vFx"})
+        EXPECT_TRUE(IsTemplateFileName(name)) << name;
+    for (const char* name : {"", "default.vfx ", "default.vf", "xdefault.vfx", "d\xC9""fault.vfx"})
+        EXPECT_FALSE(IsTemplateFileName(name)) << name;
+}
+
+TEST(ProfilePaths, RefuseNamesWithPathsForbiddenCharactersOrDevicesOnly)
+{
+    for (const char* name : {"Test", "my profile", "   ", "a.b", "console", "COM10", "LPT0", "CONx", "caf\xE9"})
+        EXPECT_TRUE(IsPlainProfileName(name)) << name;
+    for (const char* name : {"..\\evil", "../evil", "C:evil", "CON", "con", "Prn", "AUX", "nul", "COM1", "lpt9",
+                             "NUL.txt", "AUX ", "CON .x", "a<b", "a>b", "a\"b", "a|b", "a*b", "a\tb", "a\x1F" "b"})
+        EXPECT_FALSE(IsPlainProfileName(name)) << name;
+}
