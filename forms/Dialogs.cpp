@@ -9,7 +9,7 @@
 #include <vector>
 
 namespace {
-constexpr int MaxInputLength = 255; // as the original framework's input box
+constexpr int MaxInputLength = 255; // as long as a file name may be: the box asks for a profile's name
 
 struct InputRequest {
     const std::string& caption;
