@@ -13,7 +13,7 @@ while [ $# -gt 0 ]; do
   esac
 done
 
-packages=(cmake ninja-build g++ libgtest-dev xvfb x11-utils imagemagick
+packages=(cmake ninja-build g++ libgtest-dev xvfb x11-utils xdotool imagemagick
           g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386)
 
 as_root() {

@@ -1,6 +1,7 @@
 #!/bin/bash
 # Sets everything up and starts Nodlink on this desktop with the simulated headset, or with
-# --bridge with the opentrack bridge, which takes head poses on UDP 127.0.0.1:4242.
+# --bridge with the opentrack bridge, which takes head poses on UDP 127.0.0.1:4242 from Activate
+# until Stop.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,6 +10,13 @@ case "${1:-}" in
   --bridge) driver=bridge ;;
   *) echo "usage: scripts/start.sh [--bridge]" >&2; exit 2 ;;
 esac
+
+# Before minutes of installing and building: without a display there is nothing to show.
+if [ -z "${DISPLAY:-}" ] || { command -v xdpyinfo >/dev/null && ! xdpyinfo >/dev/null 2>&1; }; then
+  echo "start: no X display (DISPLAY is '${DISPLAY:-}'): run this from a desktop session;" \
+       "scripts/screenshot.sh shows the window without one" >&2
+  exit 2
+fi
 
 preset=$(scripts/wine-arch.sh)
 if [ "$preset" != windows-x86 ]; then
@@ -19,10 +27,6 @@ scripts/setup.sh
 # The program alone: the tests would take several times longer to build.
 cmake --build --preset "$preset" --target program
 
-if [ -z "${DISPLAY:-}" ]; then
-  echo "start: no X display; run this from a desktop session (scripts/screenshot.sh shows the window without one)" >&2
-  exit 2
-fi
 built="build/$preset/program"
 program=$built
 if [ "$driver" = bridge ]; then
@@ -32,7 +36,8 @@ if [ "$driver" = bridge ]; then
   mkdir -p "$program"
   cp "$built/nodlink.exe" "$built/default.vfx" "$built/bridge/VFXDrive.dll" "$built/bridge/VFXDraw.dll" "$program/"
   [ -f "$program/VFXBridge.ini" ] || cp "$built/bridge/VFXBridge.ini" "$program/"
-  echo "start: Nodlink with the opentrack bridge; in opentrack choose the output \"UDP over network\" to 127.0.0.1:4242"
+  echo "start: Nodlink with the opentrack bridge; in opentrack choose the output \"UDP over network\" to" \
+       "127.0.0.1:4242; Nodlink listens there from Activate until Stop"
 fi
 arch=$(sed -n 's/^MINGW_ARCH:[A-Z]*=//p' "build/$preset/CMakeCache.txt")
 # A prefix of its own, with Wine's windows managed by the desktop's window manager.
