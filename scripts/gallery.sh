@@ -1,26 +1,83 @@
 #!/bin/bash
-# Renders every window Nodlink can show, as a PNG at 96 and at 144 DPI, into build/gallery/,
-# by running the window test under a private Xvfb with NODLINK_GALLERY set.
+# Photographs every window a user can reach in the real program, at 96 and at 144 DPI, into
+# build/gallery/<dpi>/: the main window stopped and tracking, the input box of Add, and each box
+# the profile functions show. Nodlink runs under Wine on a private Xvfb from a program folder of
+# its own (default.vfx and x.vfx), clicked and typed at with xdotool as a user would.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-preset=windows-x64
-scripts/setup.sh "$preset" --target tests
+preset=$(scripts/wine-arch.sh)
+scripts/setup.sh "$preset" --target program >/dev/null
+arch=$(sed -n 's/^MINGW_ARCH:[A-Z]*=//p' "build/$preset/CMakeCache.txt")
+built="build/$preset/program"
 . scripts/xvfb.sh
 start_xvfb 1280x1024
-trap 'kill "$xvfb" 2>/dev/null || true' EXIT
+folder=$(mktemp -d)
+trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$folder"' EXIT
+
+# The main window, once it is the only one of the program's windows.
+main_window() { xdotool search --name '^Nodlink$' | head -1; }
+# A box over the main window: the program's other window titled Nodlink.
+box() {
+  for _ in $(seq 100); do
+    other=$(xdotool search --onlyvisible --name '^Nodlink$' | grep -vx "$main" | head -1 || true)
+    [ -n "$other" ] && { sleep 0.5; echo "$other"; return; }
+    sleep 0.1
+  done
+  echo "gallery: no box came up" >&2
+  exit 1
+}
+# Clicks the point (x, y) of the main window's client area, given at 96 DPI.
+click() {
+  xdotool mousemove "$((client_x + $1 * dpi / 96))" "$((client_y + $2 * dpi / 96))" click 1
+  sleep 0.5
+}
+shoot() { import -window "$1" "$out/$2.png"; }
+answer() { xdotool key "$1"; sleep 0.5; }
 
 for dpi in 96 144; do
-  prefix="$PWD/build/$preset/wine/prefix-${dpi}dpi"
-  [ "$dpi" = 96 ] && prefix="$PWD/build/$preset/wine/prefix"
+  prefix="$PWD/build/$preset/wine/gallery-${dpi}dpi"
   out="build/gallery/$dpi"
   rm -rf "$out" && mkdir -p "$out"
-  NODLINK_WINE_DPI=$dpi NODLINK_GALLERY=$(WINEPREFIX=$prefix /usr/lib/wine/wine64 winepath -w "$out" 2>/dev/null) \
-    scripts/wine-run.sh "$prefix" x86_64 "build/$preset/tests/bin/dialog_tests.exe" \
-    --gtest_filter='WindowsAsShown.EveryWindow*' >/dev/null
-  for bmp in "$out"/*.bmp; do
-    convert "$bmp" "${bmp%.bmp}.png" && rm "$bmp"
-  done
-  WINEPREFIX="$prefix" /usr/lib/wine/wineserver -k 2>/dev/null || true
+  rm -f "$folder"/*
+  cp "$built/nodlink.exe" "$built/default.vfx" "$built/VFXDrive.dll" "$built/VFXDraw.dll" "$folder/"
+  cp "$built/default.vfx" "$folder/x.vfx"
+  NODLINK_WINE_DPI=$dpi scripts/wine-run.sh "$prefix" "$arch" "$folder/nodlink.exe" &
+  timeout 60 xdotool search --sync --name '^Nodlink$' >/dev/null
+  sleep 1
+  main=$(main_window)
+  eval "$(xdotool getwindowgeometry --shell "$main")"
+  border=$(((WIDTH - 463 * dpi / 96) / 2))
+  client_x=$((X + border)) client_y=$((Y + HEIGHT - 398 * dpi / 96 - border))
+  list_entry() { click 56 $((24 + 13 * $1 + 6)); }
+
+  shoot "$main" main-window
+  click 192 68 # Add
+  shoot "$(box)" input-box
+  answer Escape
+  click 192 100 # Delete, with default.vfx loaded
+  shoot "$(box)" cannot-delete-the-default
+  answer Return
+  list_entry 1 && click 192 100 # x.vfx, Delete
+  shoot "$(box)" delete-prompt
+  answer n
+  click 400 106 && xdotool type 5 # X sensitivity
+  list_entry 0
+  shoot "$(box)" save-prompt
+  answer Escape
+  click 192 68 && box >/dev/null && xdotool type x && answer Return # Add "x"
+  shoot "$(box)" profile-name-exists
+  answer Return
+  click 400 106 && xdotool type 6
+  rm "$folder/x.vfx"
+  list_entry 0 && box >/dev/null && answer Return # save into the deleted x.vfx
+  shoot "$(box)" profile-not-saved
+  answer Return
+  click 272 332 # Activate
+  sleep 1
+  shoot "$main" main-window-tracking
+  click 344 332 # Stop
+  click 416 332 # Exit
+  WINEPREFIX="$prefix" /usr/lib/wine/wineserver -w 2>/dev/null || true
 done
 ls build/gallery/*/*.png
