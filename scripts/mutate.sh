@@ -2,9 +2,12 @@
 # Plants one fault at a time in the product code, rebuilds, runs the tests and reports the
 # faults that no test caught, telling those left unguarded on purpose from those missed, and how
 # long the tests took to catch each. A tool to run by hand, not part of CI; it restores every file.
-# Usage: scripts/mutate.sh [FAULT-NUMBER...]   (default: every fault below)
+# Usage: scripts/mutate.sh [--each] [FAULT-NUMBER...]   (default: every fault below)
+#   --each runs every test for every fault and names the tests that caught it.
 set -uo pipefail
 cd "$(dirname "$0")/.."
+each=
+[ "${1:-}" = --each ] && { each=1; shift; }
 
 # One fault a line: file ^ text to find (exactly once) ^ replacement ^ what it is, and for a
 # fault left unguarded on purpose a fifth field: its class (see the README's Testing) and why;
@@ -84,14 +87,23 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Each test executable once, fastest first; stops at the first that fails.
+# Each test executable once, fastest first; stops at the first that fails, unless --each was
+# given: then runs them all and leaves the names of the failed tests in $failed_tests.
 run_tests() {
-  local exe
-  timeout 300 build/host/tests/host/host_arithmetic_tests --gtest_brief=1 >/dev/null 2>&1 || return 1
-  for exe in $(ls -S -r build/$preset/tests/bin/*.exe); do
-    timeout 300 scripts/wine-run.sh "$prefix" x86_64 "$exe" --gtest_brief=1 >/dev/null 2>&1 || return 1
+  local exe status=0 output names
+  failed_tests=
+  for exe in build/host/tests/host/host_arithmetic_tests $(ls -S -r build/$preset/tests/bin/*.exe); do
+    case $exe in
+      *.exe) output=$(timeout 300 scripts/wine-run.sh "$prefix" x86_64 "$exe" --gtest_brief=1 2>&1) ;;
+      *) output=$(timeout 300 "$exe" --gtest_brief=1 2>&1) ;;
+    esac || {
+      status=1
+      [ -n "$each" ] || return 1
+      names=$(sed -n 's/^\[  FAILED  \] \([A-Za-z0-9_]*\.[A-Za-z0-9_]*\).*/\1/p' <<<"$output" | sort -u | tr '\n' ' ')
+      failed_tests+=" ${names:-$(basename "$exe") (crashed or timed out)}"
+    }
   done
-  return 0
+  return $status
 }
 
 # Replaces the one occurrence of FROM by TO in FILE; fails when FROM is not there exactly once.
@@ -128,7 +140,7 @@ while IFS='^' read -r file from to what class; do
   else
     start=$SECONDS
     if ! run_tests; then
-      echo "$number  caught in $((SECONDS - start)) s  $what${class:+ (marked unguarded, class $class)}"
+      echo "$number  caught in $((SECONDS - start)) s  $what${class:+ (marked unguarded, class $class)}${each:+ by$failed_tests}"
       caught=$((caught + 1))
     elif [ -n "$class" ]; then
       echo "$number  unguarded on purpose, class $class  $what"
