@@ -21,7 +21,7 @@ NodlinkTest::~NodlinkTest()
     form.reset();
     CloseTracker();
     UseDriverScenario("none");
-    ResetScript();
+    Script() = DriverScript{};
     MappingParameters = InitialMappingParameters;
     LastSample = {0, 0};
     FirstSample = true;

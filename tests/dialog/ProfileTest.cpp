@@ -104,7 +104,6 @@ TEST_F(Profile, ActivateOffersToSaveBeforeStartingAndTracksWithTheSavedValues)
 
 TEST_F(Profile, WithoutProfilesTheInitialValuesTrackAndNothingIsSaved)
 {
-    folder.Write("default.txt", TemplateProfile);
     EXPECT_EQ(Form().ListProfiles.Count(), 0);
     EXPECT_EQ(ShownByMapping(), (Shown{true, true, "1", "1", true, "0", "0"}));
     EXPECT_FALSE(SaveCurrentProfile());

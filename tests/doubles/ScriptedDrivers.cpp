@@ -18,11 +18,6 @@ DriverScript& Script()
     return script;
 }
 
-void ResetScript()
-{
-    script = DriverScript{};
-}
-
 void UseDriverScenario(const std::string& scenario)
 {
     // A DLL still loaded would be found again by its name.

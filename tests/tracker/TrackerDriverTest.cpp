@@ -14,7 +14,7 @@ void StartClosed(const char* scenario)
 {
     CloseTracker();
     UseDriverScenario(scenario);
-    ResetScript();
+    Script() = DriverScript{};
 }
 
 bool Loaded(bool drive, bool draw)
