@@ -44,6 +44,7 @@ TEST_F(Tracking, TicksMoveThePointerAndActivateTakesAFreshBaseline)
     TNodlink& form = Form();
     EXPECT_EQ(form.Timer1.Interval(), 3u) << "ms; Windows raises it to its own minimum";
     form.RunClick();
+    EXPECT_FALSE(form.Profiles.Enabled() || form.Parameters.Enabled()) << "no profile changes while tracking";
     EXPECT_EQ(TickAt(0, 0), "Running        x = 65535  y = 65535");
     EXPECT_EQ(sent.back(), Event(INPUT_MOUSE, MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, 65535, 65535, 0, 0, 0));
     form.StopClick();

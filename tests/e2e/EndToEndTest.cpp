@@ -14,11 +14,11 @@
 namespace {
 constexpr u_short Port = 47424; // not opentrack's, which a developer may be running
 
-// Polls FOUND for up to 20 s; Wine can be slow to start a process.
+// Polls FOUND for up to 10 s; Wine can be slow to start a process.
 template <class Find>
 auto WaitFor(Find found)
 {
-    for (int tries = 0; tries < 1000 && !found(); ++tries)
+    for (int tries = 0; tries < 500 && !found(); ++tries)
         Sleep(20);
     return found();
 }
@@ -81,8 +81,8 @@ TEST(EndToEnd, AUserTracksTheSimulatedHeadThenSwitchesToOpentrack)
     POINT start{};
     GetCursorPos(&start);
     Click(window, "Activate");
-    EXPECT_TRUE(StatusShows(window, "Running        x = "));
-    EXPECT_TRUE(WaitFor([&] {
+    ASSERT_TRUE(StatusShows(window, "Running        x = "));
+    ASSERT_TRUE(WaitFor([&] {
         POINT now{};
         return GetCursorPos(&now) && (now.x != start.x || now.y != start.y);
     })) << "the pointer follows the simulated head";
@@ -104,34 +104,34 @@ TEST(EndToEnd, AUserTracksTheSimulatedHeadThenSwitchesToOpentrack)
     EXPECT_NE(message.find("UDP port 47424 at 127.0.0.1"), std::string::npos) << message;
     EXPECT_NE(message.find("Another program already uses this port."), std::string::npos) << message;
     Click(box, "OK");
-    EXPECT_TRUE(StatusShows(window, "Running        x = ")) << "Nodlink goes on";
+    ASSERT_TRUE(StatusShows(window, "Running        x = ")) << "Nodlink goes on";
     Click(window, "Stop");
     ASSERT_TRUE(StatusShows(window, "Stopped."));
     taken.reset();
     Click(window, "Activate");
-    EXPECT_TRUE(StatusShows(window, "Running        x = "));
+    ASSERT_TRUE(StatusShows(window, "Running        x = "));
     // x: 32767 + 1000 + 1092 per degree turned right; y: 32767 - 1092 per degree looked up.
     const SOCKET sender = socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
     SendPose(sender, 4, -2); // the centre
     SendPose(sender, 14, 3);
-    EXPECT_TRUE(PointerReaches(44687, 27307)) << "10 degrees right, 5 up";
+    ASSERT_TRUE(PointerReaches(44687, 27307)) << "10 degrees right, 5 up";
     SendPose(sender, -6, -7);
-    EXPECT_TRUE(PointerReaches(22847, 38227)) << "10 degrees left, 5 down";
+    ASSERT_TRUE(PointerReaches(22847, 38227)) << "10 degrees left, 5 down";
     for (const auto& [yaw, pitch, roll, size] : {std::tuple(14.0, 3.0, 0.0, 47), {14, 3, 0, 49}, {NAN, 3, 0, 48},
                                                  {14, HUGE_VAL, 0, 48}, {14, 3, -HUGE_VAL, 48}, {180.5, 3, 0, 48}})
         SendPose(sender, yaw, pitch, roll, size);
     Sleep(300);
-    EXPECT_TRUE(PointerReaches(22847, 38227)) << "what is not a pose moves nothing";
+    ASSERT_TRUE(PointerReaches(22847, 38227)) << "what is not a pose moves nothing";
     closesocket(sender);
     Click(window, "Stop");
-    EXPECT_TRUE(StatusShows(window, "Stopped."));
+    ASSERT_TRUE(StatusShows(window, "Stopped."));
     EXPECT_EQ(PoseSocket().Bind("127.0.0.1", Port), 0) << "Stop releases the port";
 
     // Closed while tracking: the process ends with the bridge's socket open.
     Click(window, "Activate");
-    EXPECT_TRUE(StatusShows(window, "Running        x = "));
+    ASSERT_TRUE(StatusShows(window, "Running        x = "));
     PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     DWORD exitCode = 99;
-    EXPECT_EQ(WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0);
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, 10000), WAIT_OBJECT_0);
     EXPECT_TRUE(GetExitCodeProcess(process.hProcess, &exitCode) && exitCode == 0);
 }
