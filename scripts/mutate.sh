@@ -64,7 +64,7 @@ drivers/bridge/PoseSocket.cpp^SO_EXCLUSIVEADDRUSE^SO_REUSEADDR^the port shared w
 forms/Label.cpp^const int width = textBox.right - textBox.left;^const int width = textBox.right - textBox.left - 3;^label narrower than its text^7: the gallery shows it
 forms/Image.cpp^0, pictureHeight, pictureWidth, -pictureHeight^0, 0, pictureWidth, pictureHeight^banner upside down^7: the gallery shows it
 forms/Form.cpp^WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT^WS_EX_DLGMODALFRAME^Tab cannot enter the groups^6: Tab order
-forms/ListBox.cpp^LBS_SORT | LBS_NOTIFY^LBS_NOTIFY^profile list unsorted
+forms/ListBox.cpp^LBS_SORT | LBS_NOTIFY^LBS_NOTIFY^profile list unsorted^7: the gallery shows it; Wine lists a folder sorted already
 forms/GroupBox.cpp^        ForwardCommand(lParam, wParam);\n        return 0;^        return 0;^controls in a group raise no events
 forms/Dpi.cpp^MulDiv(pixelsAt96Dpi, SystemDpi(), 96)^pixelsAt96Dpi^no DPI scaling^7: the gallery at 144 DPI shows it
 forms/Form.cpp^font("MS Sans Serif", -11)^font("MS Sans Serif", -12)^window font too large^7: the gallery shows it
