@@ -66,7 +66,7 @@ void PointerStepFigures()
         std::printf("%-10s %12.0f %10.0f %10.0f %14llu %12llu\n", name, perStep[Runs / 2], perStep.front(),
                     perStep.back(), steps.operatorNew, steps.heapCalls);
     }
-    std::printf("\nns per step; counted during the steps: %s.\n", WhatAllocationsCount);
+    std::printf("\nns per step; counted during the steps, %s\n", WhatAllocationsCount);
 }
 
 template <class Function>

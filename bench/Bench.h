@@ -56,8 +56,7 @@ struct Allocations {
         return {operatorNew - before.operatorNew, heapCalls - before.heapCalls};
     }
 };
-inline constexpr const char* WhatAllocationsCount = "operator new: its calls; heap calls: malloc, calloc and "
-                                                    "realloc\ncalled through this executable's import table, "
-                                                    "operator new's own among them";
+inline constexpr const char* WhatAllocationsCount =
+    "operator new: its calls; heap calls: malloc, calloc, realloc through the exe's imports, operator new's too";
 extern Allocations allocationsSoFar;
 void StartCountingAllocations(); // once, before counting
