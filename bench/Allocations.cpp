@@ -41,9 +41,11 @@ void StartCountingAllocations()
         auto* names = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + library->OriginalFirstThunk);
         auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + library->FirstThunk);
         for (; names->u1.AddressOfData; ++names, ++slots) {
+            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal))
+                continue;
             const auto* import = reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
             for (const auto& hook : hooks) {
-                if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal) || std::strcmp(import->Name, hook.name) != 0)
+                if (std::strcmp(import->Name, hook.name) != 0)
                     continue;
                 DWORD protection = 0;
                 VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, PAGE_READWRITE, &protection);

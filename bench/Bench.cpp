@@ -10,11 +10,9 @@
 #include <winsock2.h>
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
 #include <memory>
 #include <stdexcept>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -52,7 +50,7 @@ void PointerStepFigures()
                 "heap calls");
     for (const auto& [name, send] : {std::pair{"SendInput", &SendInput}, std::pair{"no-op", &DiscardInput}}) {
         SendPointerInput = send;
-        std::array<double, Runs> perStep{};
+        double perStep[Runs]{};
         const Allocations before = allocationsSoFar;
         for (double& nanoseconds : perStep) {
             int32_t shownX = 0, shownY = 0;
@@ -62,11 +60,11 @@ void PointerStepFigures()
             nanoseconds = SecondsSince(start) * 1e9 / StepsPerRun;
         }
         const Allocations steps = allocationsSoFar - before;
-        std::sort(perStep.begin(), perStep.end());
-        std::printf("%-10s %12.0f %10.0f %10.0f %14llu %12llu\n", name, perStep[Runs / 2], perStep.front(),
-                    perStep.back(), steps.operatorNew, steps.heapCalls);
+        std::sort(std::begin(perStep), std::end(perStep));
+        std::printf("%-10s %12.0f %10.0f %10.0f %14llu %12llu\n", name, perStep[Runs / 2], perStep[0],
+                    perStep[Runs - 1], steps.operatorNew, steps.heapCalls);
     }
-    std::printf("\nns per step; counted during the steps, %s\n", WhatAllocationsCount);
+    std::printf("\nns per step; counted during the steps:\n  %s\n", WhatAllocationsCount);
 }
 
 template <class Function>
@@ -147,18 +145,18 @@ const std::pair<std::string_view, void (*)()> Groups[] = {
 
 int main(int argc, char** argv)
 {
-    std::vector<void (*)()> chosen;
-    for (const auto& [name, print] : Groups)
-        if (argc == 1 || std::find(argv + 1, argv + argc, name) != argv + argc)
-            chosen.push_back(print);
-    if (chosen.size() < static_cast<size_t>(std::max(argc - 1, 1))) {
-        std::fprintf(stderr, "bench: which groups? bench [pointer-step] [bridge] [dialog]\n");
-        return 2;
-    }
+    const std::vector<std::string_view> named(argv + 1, argv + argc);
+    for (const std::string_view name : named)
+        if (std::none_of(std::begin(Groups), std::end(Groups),
+                         [&](const auto& group) { return group.first == name; })) {
+            std::fprintf(stderr, "bench: no group %s; bench [pointer-step] [bridge] [dialog]\n", name.data());
+            return 2;
+        }
     StartCountingAllocations();
     try {
-        for (void (*print)() : chosen)
-            print(), std::printf("\n");
+        for (const auto& [name, print] : Groups)
+            if (named.empty() || std::find(named.begin(), named.end(), name) != named.end())
+                print(), std::printf("\n");
     } catch (const std::exception& error) {
         std::fprintf(stderr, "bench: %s\n", error.what());
         return 1;

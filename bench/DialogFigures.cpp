@@ -14,7 +14,6 @@
 #include <cstring>
 #include <filesystem>
 #include <stdexcept>
-#include <string>
 #include <vector>
 
 namespace {
@@ -149,7 +148,7 @@ std::pair<double, SIZE_T> MeasureStart()
 
 void DialogFigures()
 {
-    const auto [secondsToWindow, workingSet] = MeasureStart();
+    const auto [secondsToWindow, workingSet] = MeasureStart(); // while this process shows no window
     const WNDCLASSA bareClass{0, DefWindowProcA, 0, 0, GetModuleHandleA(nullptr), nullptr, nullptr,
                               GetSysColorBrush(COLOR_BTNFACE), nullptr, "BareLoop"};
     RegisterClassA(&bareClass);
