@@ -110,7 +110,7 @@ void BridgeFigures()
     char datagram[64];
     for (u_long waiting = 0; ioctlsocket(sender, FIONREAD, &waiting) == 0 && waiting > 0; ++held)
         recv(sender, datagram, sizeof datagram, 0);
-    to.sin_port = htons(Port);
+    to.sin_port = htons(Port); // from now on, floods go to the bridge
 
     if (open() != 1)
         throw std::runtime_error("the bridge did not open its socket");
