@@ -18,4 +18,4 @@ finish() {
 }
 trap finish EXIT
 
-scripts/wine-run.sh "$prefix" "$arch" "build/$preset/bench/soak/soak.exe" "$@"
+scripts/wine-run.sh "$prefix" "$arch" "build/$preset/bench/bin/soak.exe" "$@"
