@@ -70,7 +70,7 @@ void Expecting(const std::vector<Box>& boxes, const std::function<void()>& actio
         }
         action();
         for (const ShownWindow& box : answerer.Seen())
-            seen += " \"" + box.Message() + "\"";
+            seen += " \"" + box.message + "\"";
     }
     if (seen != expected || !unexpected.empty())
         throw std::runtime_error("boxes expected:" + expected + ", seen:" + seen + unexpected);
