@@ -52,10 +52,11 @@ void ModalAnswerer::PressEscape()
 
 void CALLBACK ModalAnswerer::LookForDialog(HWND, UINT, UINT_PTR, DWORD)
 {
+    // The mark goes with the window, so a new box that gets an old one's handle is answered too.
     HWND dialog = GetActiveWindow();
-    if (!active || dialog == active->answered || WindowClass(dialog) != "#32770" || !IsWindowVisible(dialog))
+    if (!active || GetPropA(dialog, "Answered") || WindowClass(dialog) != "#32770" || !IsWindowVisible(dialog))
         return;
-    active->answered = dialog;
+    SetPropA(dialog, "Answered", dialog);
     active->seen.push_back(Describe(dialog));
     if (active->OnShown)
         active->OnShown(dialog);

@@ -2,7 +2,7 @@
 // Answers the modal dialogs (message boxes, the input box) that code opens on this thread, as
 // scripted, pressing buttons by the captions a user reads, and records how each one looked. A
 // dialog with no scripted answer left is reported at once, naming it, and cancelled; answers
-// that no dialog used are reported when the answerer goes.
+// that no dialog used are reported when the answerer goes. One answerer at a time.
 #include "WindowQueries.h"
 
 #include <deque>
@@ -31,7 +31,6 @@ private:
 
     Report report;
     UINT_PTR timer;
-    HWND answered = nullptr; // up until its modal loop takes the answer
     std::deque<std::function<bool(HWND dialog)>> answers; // false: the dialog cannot take it
     std::vector<ShownWindow> seen;
 };
