@@ -60,7 +60,7 @@ dialog/ProfileName.cpp^base[3] >= '1'^base[3] >= '0'^COM0 taken for a device
 drivers/bridge/PosePacket.cpp^Scaled(pose.yaw - centre.yaw, -units * scale.yawSign)^Scaled(pose.yaw - centre.yaw, units * scale.yawSign)^the bridge's yaw the wrong way
 drivers/bridge/PosePacket.cpp^    if (size != PosePacketSize)\n        return std::nullopt;^    if (size < PosePacketSize)\n        return std::nullopt;^a long datagram taken for a pose
 drivers/bridge/VFXDrive.cpp^    if (bridge.self)\n        FreeLibrary(std::exchange(bridge.self, nullptr));^    bridge.self = nullptr;^the bridge never lets itself unload
-drivers/bridge/PoseSocket.cpp^SO_EXCLUSIVEADDRUSE^SO_REUSEADDR^the port shared with other programs^3: Wine binds like Linux, where the difference does not show
+drivers/bridge/PoseSocket.cpp^SO_EXCLUSIVEADDRUSE^SO_REUSEADDR^the port shared with other programs
 forms/Label.cpp^const int width = textBox.right - textBox.left;^const int width = textBox.right - textBox.left - 3;^label narrower than its text^7: the gallery shows it
 forms/Image.cpp^0, pictureHeight, pictureWidth, -pictureHeight^0, 0, pictureWidth, pictureHeight^banner upside down^7: the gallery shows it
 forms/Form.cpp^WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT^WS_EX_DLGMODALFRAME^Tab cannot enter the groups^6: Tab order
