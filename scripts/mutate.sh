@@ -72,6 +72,11 @@ forms/Application.cpp^MB_OK | MB_ICONSTOP^MB_OK^exception box without its icon^7
 forms/CheckBox.cpp^    if (checked == Checked())\n        return;\n^\n^filling a check box raises a click it should not^8: a load clears the flag it sets
 forms/Dialogs.cpp^answer == IDOK ? request.text : defaultText^request.text^Cancel gives the typed name^8: Cancel leaves the typed text unread
 forms/Control.cpp^    if (siblings == 0)\n        style |= WS_GROUP;\n^\n^no tab group^6: Tab order
+dialog/Unit1.cpp^Status.SetCaption("Error initializing VFX3D.");^Status.SetCaption("VFX3D init OK.");^a failed Activate reported as success
+dialog/Unit1.cpp^    LoadSelectedProfile();\n    Status.SetCaption("Starting VFX3D...");^    Status.SetCaption("Starting VFX3D...");^Activate tracks without the edits
+dialog/ProfileFile.cpp^if (!path || !HasProfileMarker(*path))^if (!path)^a file without the marker loaded
+dialog/ProgramPaths.cpp^return EqualsIgnoringAsciiCase(fileName, TemplateFileName);^return fileName == TemplateFileName;^the template deletable under another letter case
+forms/Control.cpp^    try {\n        event();\n    } catch (const std::exception& exception) {\n        Application->ShowException(exception);\n    }^    event();^an exception in a handler ends the program
 EOF
 )
 
