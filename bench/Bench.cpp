@@ -82,8 +82,7 @@ void BridgeFigures()
     constexpr u_short Port = 47425; // off opentrack's
     constexpr int Runs = 15, Flood = 20000; // datagrams in a flood: far more than a buffer holds
     const TemporaryFolder folder;           // a copy of the bridge beside settings of its own
-    CopyFileA((BuildTreeFolder("program") + "bridge\\VFXDrive.dll").c_str(), (folder.Path() + "VFXDrive.dll").c_str(),
-              FALSE);
+    folder.CopyIn(BuildTreeFolder("program\\bridge"), "VFXDrive.dll");
     folder.Write("VFXBridge.ini", "[Bridge]\r\nPort=" + std::to_string(Port) + "\r\n");
     const std::unique_ptr<HINSTANCE__, decltype(&FreeLibrary)> bridge(
         LoadLibraryA((folder.Path() + "VFXDrive.dll").c_str()), FreeLibrary);

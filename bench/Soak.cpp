@@ -158,7 +158,7 @@ Counters Sample()
 void Soak(const Phase& phase, long cycles)
 {
     const TemporaryFolder folder;
-    if (!CopyFileA((BuildTreeFolder("program") + "default.vfx").c_str(), (folder.Path() + "default.vfx").c_str(), TRUE))
+    if (!folder.CopyIn(BuildTreeFolder("program"), "default.vfx"))
         throw std::runtime_error("cannot copy default.vfx of the program folder");
     RunDialogFrom(folder.Path());
     std::unique_ptr<TNodlink> form;

@@ -21,7 +21,7 @@ TEST(BridgeUnload, AFreeWithoutCloseLeavesThePortToTheNextLoad)
 {
     TemporaryFolder folder;
     const std::string bridge = folder.Path() + "VFXDrive.dll";
-    ASSERT_TRUE(CopyFileA((BuildTreeFolder("program\\bridge") + "VFXDrive.dll").c_str(), bridge.c_str(), FALSE));
+    ASSERT_TRUE(folder.CopyIn(BuildTreeFolder("program\\bridge"), "VFXDrive.dll"));
     folder.Write("VFXBridge.ini", "[Bridge]\r\nPort=47425\r\n");
     // The bridge tells of a port it cannot bind in a box: any box fails the test.
     const ModalAnswerer dialogs([](const std::string& problem) { ADD_FAILURE() << problem; });

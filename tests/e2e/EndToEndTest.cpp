@@ -64,7 +64,7 @@ TEST(EndToEnd, AUserTracksTheSimulatedHeadThenSwitchesToOpentrack)
 {
     TemporaryFolder folder;
     for (const std::string name : {"nodlink.exe", "VFXDrive.dll", "VFXDraw.dll", "default.vfx"})
-        ASSERT_TRUE(CopyFileA((BuildTreeFolder("program") + name).c_str(), (folder.Path() + name).c_str(), FALSE));
+        ASSERT_TRUE(folder.CopyIn(BuildTreeFolder("program"), name));
     // Listed first, so loaded at the start: absolute, both axes inverted, sensitivity 1, and
     // shifted by a base that shows the program found it in its own folder.
     folder.Write("absolute.vfx", "[CONFIGURATION]\r\nTEST=1\r\nInvertX=1\r\nInvertY=1\r\nXSens=1\r\nYSens=1\r\n"
@@ -89,8 +89,7 @@ TEST(EndToEnd, AUserTracksTheSimulatedHeadThenSwitchesToOpentrack)
     Click(window, "Stop");
     ASSERT_TRUE(StatusShows(window, "Stopped."));
     for (const std::string name : {"VFXDrive.dll", "VFXDraw.dll"})
-        EXPECT_TRUE(CopyFileA((BuildTreeFolder("program\\bridge") + name).c_str(), (folder.Path() + name).c_str(),
-                              FALSE)) << "Stop releases " << name;
+        EXPECT_TRUE(folder.CopyIn(BuildTreeFolder("program\\bridge"), name)) << "Stop releases " << name;
 
     const PoseSocket winsock; // unbound: keeps Winsock started for the sender
     std::optional<PoseSocket> taken(std::in_place);

@@ -30,6 +30,11 @@ void TemporaryFolder::Write(const std::string& name, const std::string& contents
     std::ofstream(path + name, std::ios::binary) << contents;
 }
 
+bool TemporaryFolder::CopyIn(const std::string& from, const std::string& name) const
+{
+    return CopyFileA((from + name).c_str(), (path + name).c_str(), FALSE);
+}
+
 std::string TemporaryFolder::Read(const std::string& name) const
 {
     std::ifstream file(path + name, std::ios::binary);
