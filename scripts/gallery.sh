@@ -32,6 +32,8 @@ click() {
   xdotool mousemove "$((client_x + $1 * dpi / 96))" "$((client_y + $2 * dpi / 96))" click 1
   sleep 0.5
 }
+# Clicks entry N (from 0) of the profile list.
+list_entry() { click 56 $((24 + 13 * $1 + 6)); }
 shoot() { import -window "$1" "$out/$2.png"; }
 answer() { xdotool key "$1"; sleep 0.5; }
 
@@ -49,7 +51,6 @@ for dpi in 96 144; do
   eval "$(xdotool getwindowgeometry --shell "$main")"
   border=$(((WIDTH - 463 * dpi / 96) / 2))
   client_x=$((X + border)) client_y=$((Y + HEIGHT - 398 * dpi / 96 - border))
-  list_entry() { click 56 $((24 + 13 * $1 + 6)); }
 
   shoot "$main" main-window
   click 192 68 # Add

@@ -32,7 +32,6 @@ protected:
         form->Timer1Timer();
         return form->Status.Caption();
     }
-
 };
 }
 
