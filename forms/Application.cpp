@@ -1,6 +1,7 @@
 #include "Application.h"
 
 #include "Form.h"
+#include "Timer.h"
 
 #include <commctrl.h>
 
@@ -44,16 +45,25 @@ HWND TApplication::MainWindow() const
 
 void TApplication::Run()
 {
-    MSG message;
-    while (!terminated && GetMessageA(&message, nullptr, 0, 0) > 0)
-        Dispatch(message);
+    while (!terminated)
+        HandleMessages(INFINITE);
+}
+
+void TApplication::HandleMessages(DWORD ms)
+{
+    if (TTimer::TickOrWaitForMessage(ms))
+        ProcessMessages();
 }
 
 void TApplication::ProcessMessages()
 {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-        Dispatch(message);
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT)
+            terminated = true;
+        else if (!TTimer::IsStandIn(message))
+            Dispatch(message);
+    }
 }
 
 void TApplication::Dispatch(MSG& message)

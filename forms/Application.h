@@ -17,8 +17,9 @@ public:
     void SetExeName(const std::string& path); // pretend to run from PATH; empty: the real path
 
     HWND MainWindow() const; // the main form's window, if any
-    void Run();              // dispatches messages until Terminate
-    void ProcessMessages();  // dispatches the messages waiting now
+    void Run();                    // handles messages and timers' ticks until Terminate
+    void HandleMessages(DWORD ms); // waits up to MS for a message or a tick; handles what came
+    void ProcessMessages();        // dispatches the messages waiting now
     void Terminate();        // destroys the main form's window and ends Run
     bool Terminated() const { return terminated; }
     void BringToFront();
