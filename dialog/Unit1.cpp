@@ -14,6 +14,9 @@ TNodlink* Nodlink = nullptr;
 
 namespace {
 constexpr UINT TickIntervalMs = 3;
+// A 60 Hz display frame less one tick: the status line shows the latest tick's numbers within a
+// frame, and is drawn at most once a frame, not at every tick.
+constexpr UINT StatusRefreshGapMs = 16 - TickIntervalMs;
 constexpr int StatusFontHeight = -19; // 14 pt at 96 DPI
 }
 
@@ -125,7 +128,7 @@ void TNodlink::Timer1Timer()
     PointerStep(x, y);
     char text[64]; // a std::string of it would allocate on every tick
     std::snprintf(text, sizeof text, "Running        x = %d  y = %d", static_cast<int>(x), static_cast<int>(y));
-    Status.SetCaption(text);
+    Status.SetCaption(text, StatusRefreshGapMs);
 }
 
 void TNodlink::StopClick()

@@ -1,5 +1,6 @@
 #include "Label.h"
 
+#include "Clock.h"
 #include "GdiHandles.h"
 
 #include <cstring>
@@ -8,11 +9,11 @@ namespace {
 constexpr UINT LabelTextFormat = DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS;
 }
 
-TLabel::TLabel(TWinControl& parent, TBounds bounds, const std::string& caption)
+TLabel::TLabel(TWinControl& parent, TBounds bounds, const std::string& text)
 {
-    CreateChild(parent, "STATIC", caption, SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0, bounds);
-    Remember(caption.c_str(), static_cast<int>(caption.size()));
-    FitWidthToText(caption.c_str(), static_cast<int>(caption.size()));
+    CreateChild(parent, "STATIC", text, SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0, bounds);
+    Remember(text.c_str(), static_cast<int>(text.size()));
+    FitWidthToText(text.c_str(), static_cast<int>(text.size()));
 }
 
 TLabel::~TLabel()
@@ -22,17 +23,18 @@ TLabel::~TLabel()
 
 std::string TLabel::Caption() const
 {
-    return ReadText();
+    return captionLength >= 0 ? std::string(caption, captionLength) : ReadText();
 }
 
-void TLabel::SetCaption(const char* caption)
+void TLabel::SetCaption(const char* text, UINT refreshGapMs)
 {
-    const int length = static_cast<int>(std::strlen(caption));
-    if (Shows(caption, length))
+    const int length = static_cast<int>(std::strlen(text));
+    if (IsCaption(text, length) && !windowBehind)
         return;
-    SetWindowTextA(Handle(), caption);
-    Remember(caption, length);
-    FitWidthToText(caption, length);
+    Remember(text, length);
+    windowBehind = captionLength >= 0 && MillisecondsNow() - shownAtMs < refreshGapMs;
+    if (!windowBehind)
+        ShowCaption(text, length);
 }
 
 void TLabel::SetFont(const std::string& name, int height)
@@ -52,19 +54,26 @@ void TLabel::Repaint()
     UpdateWindow(Handle());
 }
 
-bool TLabel::Shows(const char* caption, int length) const
+bool TLabel::IsCaption(const char* text, int length) const
 {
-    return length == shownLength && std::memcmp(shown, caption, length) == 0;
+    return length == captionLength && std::memcmp(caption, text, length) == 0;
 }
 
-void TLabel::Remember(const char* caption, int length)
+void TLabel::Remember(const char* text, int length)
 {
-    if (length >= static_cast<int>(sizeof shown)) {
-        shownLength = -1;
+    if (length >= static_cast<int>(sizeof caption)) {
+        captionLength = -1;
         return;
     }
-    std::memcpy(shown, caption, length);
-    shownLength = length;
+    std::memcpy(caption, text, length);
+    captionLength = length;
+}
+
+void TLabel::ShowCaption(const char* text, int length)
+{
+    SetWindowTextA(Handle(), text);
+    shownAtMs = MillisecondsNow();
+    FitWidthToText(text, length);
 }
 
 void TLabel::FitWidthToText(const char* text, int length)
