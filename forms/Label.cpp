@@ -34,7 +34,7 @@ void TLabel::SetCaption(const char* text, UINT refreshGapMs)
     Remember(text, length);
     windowBehind = captionLength >= 0 && MillisecondsNow() - shownAtMs < refreshGapMs;
     if (!windowBehind)
-        ShowCaption(text, length);
+        ShowCaption(text, length, refreshGapMs > 0);
 }
 
 void TLabel::SetFont(const std::string& name, int height)
@@ -69,25 +69,25 @@ void TLabel::Remember(const char* text, int length)
     captionLength = length;
 }
 
-void TLabel::ShowCaption(const char* text, int length)
+void TLabel::ShowCaption(const char* text, int length, bool growOnly)
 {
     SetWindowTextA(Handle(), text);
     shownAtMs = MillisecondsNow();
-    FitWidthToText(text, length);
+    FitWidthToText(text, length, growOnly);
 }
 
-void TLabel::FitWidthToText(const char* text, int length)
+void TLabel::FitWidthToText(const char* text, int length, bool growOnly)
 {
+    static const MemoryDc measuring(nullptr); // a window's DC costs a round trip to the system
     RECT textBox{};
     {
-        WindowDc dc(Handle());
-        SelectedObject font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageA(Handle(), WM_GETFONT, 0, 0)));
-        DrawTextA(dc.Get(), text, length, &textBox, LabelTextFormat | DT_CALCRECT);
+        SelectedObject font(measuring.Get(), reinterpret_cast<HGDIOBJ>(SendMessageA(Handle(), WM_GETFONT, 0, 0)));
+        DrawTextA(measuring.Get(), text, length, &textBox, LabelTextFormat | DT_CALCRECT);
     }
     RECT window{};
     GetWindowRect(Handle(), &window);
     const int width = textBox.right - textBox.left;
-    if (width == window.right - window.left)
+    if (width == window.right - window.left || (growOnly && width < window.right - window.left))
         return;
     SetWindowPos(Handle(), nullptr, 0, 0, width, window.bottom - window.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -24,8 +24,10 @@ public:
 private:
     bool IsCaption(const char* caption, int length) const;
     void Remember(const char* caption, int length);
-    void ShowCaption(const char* caption, int length);
-    void FitWidthToText(const char* text, int length);
+    void ShowCaption(const char* caption, int length, bool growOnly);
+    // A label that only grows keeps the width of its widest caption: the rest is painted in
+    // its parent's colour, and a window resized at every frame costs more than its drawing.
+    void FitWidthToText(const char* text, int length, bool growOnly = false);
 
     std::unique_ptr<TFont> ownFont;
     // The caption as set, to compare with: asking the window costs two messages a tick. Only
