@@ -9,60 +9,44 @@
 #include <memory>
 
 namespace {
-class Timer : public testing::Test {
-protected:
-    Timer() { timer->OnTimer = [this] { ++ticks; }; }
-
-    // As a message box's loop does: everything waiting goes to its window procedure.
-    static void ForeignLoop()
-    {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&message);
-    }
-
-    TForm form{"Timer", 100, 100};
-    std::unique_ptr<TTimer> timer = std::make_unique<TTimer>(form, 3);
-    int ticks = 0;
-};
+// As a message box's loop does: everything waiting goes to its window procedure.
+void ForeignLoop()
+{
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&message);
+}
 }
 
-TEST_F(Timer, ATickThatFellDueWhileTheThreadWasBusyComesOnce)
+TEST(Timer, TicksComeOneAtATimeAndNoneOnceItStopsOrGoesNotEvenOneOnItsWay)
 {
+    TForm form("Timer", 100, 100);
+    auto timer = std::make_unique<TTimer>(form, 3);
+    int ticks = 0, tickMs = 0;
+    MSG message{};
+    timer->OnTimer = [&] { ++ticks, Sleep(static_cast<DWORD>(tickMs)); };
     timer->SetEnabled(true);
     Sleep(50);
     Application->HandleMessages(0);
-    EXPECT_EQ(ticks, 1) << "from the application's loop";
+    EXPECT_EQ(ticks, 1) << "a busy thread's one tick, from the application's loop";
     Sleep(50);
     ForeignLoop();
     EXPECT_EQ(ticks, 2) << "from a modal loop";
-}
-
-TEST_F(Timer, NoTickComesAfterItStopsOrGoesNotEvenOneOnItsWay)
-{
-    for (const bool destroy : {false, true}) {
-        timer->SetEnabled(true);
-        Sleep(20);
-        MSG onItsWay{};
-        EXPECT_TRUE(PeekMessageA(&onItsWay, form.Handle(), WM_TIMER, WM_TIMER, PM_REMOVE));
-        destroy ? timer.reset() : timer->SetEnabled(false);
-        DispatchMessageA(&onItsWay);
-        Application->HandleMessages(0);
-        ForeignLoop();
-        EXPECT_EQ(ticks, 0) << destroy;
-    }
-}
-
-// Else a driver slower than the interval would leave Stop unclickable.
-TEST_F(Timer, ASlowTickLetsTheWaitingMessagesGoFirst)
-{
-    timer->OnTimer = [this] { ++ticks, Sleep(10); };
-    timer->SetEnabled(true);
-    Sleep(5); // the tick is due before the message comes
+    // A tick slower than the interval lets waiting messages go first, or a slow driver would
+    // leave Stop unclickable.
+    tickMs = 10, Sleep(5);
     PostMessageA(form.Handle(), WM_APP, 0, 0);
     Application->HandleMessages(INFINITE);
     Application->HandleMessages(INFINITE);
-    MSG waiting;
-    EXPECT_EQ(ticks, 1);
-    EXPECT_FALSE(PeekMessageA(&waiting, form.Handle(), WM_APP, WM_APP, PM_NOREMOVE));
+    EXPECT_FALSE(PeekMessageA(&message, form.Handle(), WM_APP, WM_APP, PM_NOREMOVE)) << ticks << " ticks first";
+    for (const bool destroy : {false, true}) {
+        timer->SetEnabled(true);
+        Sleep(20);
+        EXPECT_TRUE(PeekMessageA(&message, form.Handle(), WM_TIMER, WM_TIMER, PM_REMOVE)) << "a tick on its way";
+        destroy ? timer.reset() : timer->SetEnabled(false);
+        DispatchMessageA(&message);
+        Application->HandleMessages(0);
+        ForeignLoop();
+        EXPECT_EQ(ticks, 3) << destroy;
+    }
 }
