@@ -17,12 +17,6 @@
 #include <vector>
 
 namespace {
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 UINT WINAPI DiscardInput(UINT count, LPINPUT, int)
 {
     return count;
@@ -50,7 +44,7 @@ void PointerStepFigures()
                 "heap calls");
     for (const auto& [name, send] : {std::pair{"SendInput", &SendInput}, std::pair{"no-op", &DiscardInput}}) {
         SendPointerInput = send;
-        double perStep[Runs]{};
+        std::vector<double> perStep(Runs);
         const Allocations before = allocationsSoFar;
         for (double& nanoseconds : perStep) {
             int32_t shownX = 0, shownY = 0;
@@ -60,9 +54,8 @@ void PointerStepFigures()
             nanoseconds = SecondsSince(start) * 1e9 / StepsPerRun;
         }
         const Allocations steps = allocationsSoFar - before;
-        std::sort(std::begin(perStep), std::end(perStep));
-        std::printf("%-10s %12.0f %10.0f %10.0f %14llu %12llu\n", name, perStep[Runs / 2], perStep[0],
-                    perStep[Runs - 1], steps.operatorNew, steps.heapCalls);
+        std::printf("%-10s %12.0f %10.0f %10.0f %14llu %12llu\n", name, Percentile(perStep, 0.5),
+                    Percentile(perStep, 0), Percentile(perStep, 1), steps.operatorNew, steps.heapCalls);
     }
     std::printf("\nns per step; counted during the steps:\n  %s\n", WhatAllocationsCount);
 }
@@ -126,16 +119,16 @@ void BridgeFigures()
         flood();
         full.push_back(timedRead());
         int reads = 1;
-        while (timedRead() > 4 * Median(empty))
+        while (timedRead() > 4 * Percentile(empty, 0.5))
             ++reads;
         readsToDrain.push_back(reads);
     }
     close();
     std::printf("VFXGetTracking of the opentrack bridge, median of %d runs\n\n", Runs);
-    std::printf("%-40s %10.0f ns\n", "empty socket", Median(empty));
-    std::printf("%-40s %10.0f ns\n", "full receive buffer (reads 256 poses)", Median(full));
+    std::printf("%-40s %10.0f ns\n", "empty socket", Percentile(empty, 0.5));
+    std::printf("%-40s %10.0f ns\n", "full receive buffer (reads 256 poses)", Percentile(full, 0.5));
     std::printf("\nThe receive buffer held %d poses of %d sent; reads until empty: %.0f\n", held, Flood,
-                Median(readsToDrain));
+                Percentile(readsToDrain, 0.5));
 }
 
 const std::pair<std::string_view, void (*)()> Groups[] = {

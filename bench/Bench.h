@@ -3,11 +3,14 @@
 // timing, and the count of heap allocations.
 #include "Application.h"
 #include "BuildTree.h"
+#include "Clock.h"
 
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <string>
+#include <vector>
 
 // The dialog created next runs as nodlink.exe in FOLDER would, with the simulated headset of
 // the built program folder.
@@ -18,16 +21,14 @@ inline void RunDialogFrom(const std::string& folder)
     SetDllDirectoryA(BuildTreeFolder("program").c_str());
 }
 
-// Dispatches messages as the program's own loop does until DONE gives true or MS milliseconds
-// have passed; gives DONE().
+// Handles messages and ticks as the program's own loop does until DONE gives true or MS
+// milliseconds have passed; gives DONE().
 template <class Done>
 bool PumpUntil(Done done, DWORD ms)
 {
-    const ULONGLONG end = GetTickCount64() + ms;
-    for (ULONGLONG now = GetTickCount64(); !done() && now < end; now = GetTickCount64()) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
-        Application->ProcessMessages();
-    }
+    const double end = MillisecondsNow() + ms;
+    for (double now = MillisecondsNow(); !done() && now < end; now = MillisecondsNow())
+        Application->HandleMessages(static_cast<DWORD>(end - now) + 1);
     return done();
 }
 
@@ -37,6 +38,13 @@ struct Finally {
     Cleanup cleanup;
     ~Finally() { cleanup(); }
 };
+
+// The value a FRACTION of the way from the smallest of VALUES to the largest: 0.5, the median.
+inline double Percentile(std::vector<double> values, double fraction)
+{
+    std::sort(values.begin(), values.end());
+    return values[static_cast<size_t>(fraction * static_cast<double>(values.size() - 1))];
+}
 
 using Clock = std::chrono::steady_clock;
 inline double SecondsSince(Clock::time_point start)

@@ -34,14 +34,16 @@ struct TickCost {
 
 long dialogTicks = 0;
 std::vector<INPUT> sentEvents; // by the dialog, for the bare loop to send the same
+std::vector<double> tickTimes, intervals; // ms: of the dialog's ticks in a round; between them
 
-// The bare loop: a window with its own SetTimer(3) that on each tick sends one of the dialog's
-// mouse events and sets a plain STATIC label, in the status line's font, to the status text
-// when that text changes.
+// The bare loop: a window with a timer of the dialog's kind and interval that on each tick sends
+// one of the dialog's mouse events and, as the status line does, shows the status text of the
+// latest tick in a plain STATIC label in the status line's font, at most once a display frame.
 struct {
     size_t next;
     HWND label;
     char shown[64];
+    double shownAtMs;
     long ticks;
 } bare;
 
@@ -49,11 +51,11 @@ UINT WINAPI RecordingSendInput(UINT count, LPINPUT inputs, int size)
 {
     ++dialogTicks;
     if (sentEvents.size() < sentEvents.capacity())
-        sentEvents.push_back(*inputs);
+        sentEvents.push_back(*inputs), tickTimes.push_back(MillisecondsNow());
     return SendInput(count, inputs, size);
 }
 
-void CALLBACK BareTick(HWND, UINT, UINT_PTR, DWORD)
+void BareTick()
 {
     INPUT input = sentEvents[bare.next++ % sentEvents.size()];
     SendInput(1, &input, sizeof(INPUT));
@@ -61,9 +63,10 @@ void CALLBACK BareTick(HWND, UINT, UINT_PTR, DWORD)
     char text[sizeof bare.shown];
     std::snprintf(text, sizeof text, "Running        x = %d  y = %d", static_cast<int>(input.mi.dx),
                   static_cast<int>(input.mi.dy));
-    if (std::strcmp(text, bare.shown) != 0) {
+    if (std::strcmp(text, bare.shown) != 0 && MillisecondsNow() - bare.shownAtMs >= 13) {
         std::strcpy(bare.shown, text);
         SetWindowTextA(bare.label, text);
+        bare.shownAtMs = MillisecondsNow();
     }
     ++bare.ticks;
 }
@@ -77,8 +80,11 @@ double CpuSeconds()
 }
 
 // Dispatches messages for a round, adding its share to MEAN; TICKS is what the tick counts up.
+// The pointer moves at the screen's top left, where no window of either loop gets its messages,
+// as over the other programs a user points at.
 void MeasureTicks(const long& ticks, TickCost& mean)
 {
+    SetCursorPos(150, 170);
     const long ticksBefore = ticks;
     const double cpuBefore = CpuSeconds();
     const Clock::time_point start = Clock::now();
@@ -92,8 +98,8 @@ void MeasureTicks(const long& ticks, TickCost& mean)
 // when null), then the bare loop replays the events it sent.
 void MeasureRound(TNodlink& form, const MappingParameterSet* parameters, TickCost (&mean)[2])
 {
-    sentEvents.clear();
-    sentEvents.reserve(RoundMs / 5); // room for 200 ticks a second
+    sentEvents.clear(), tickTimes.clear();
+    sentEvents.reserve(RoundMs), tickTimes.reserve(RoundMs); // room for 1000 ticks a second
     SendPointerInput = RecordingSendInput;
     form.RunClick();
     if (parameters)
@@ -103,17 +109,21 @@ void MeasureRound(TNodlink& form, const MappingParameterSet* parameters, TickCos
     SendPointerInput = SendInput;
     if (sentEvents.empty())
         throw std::runtime_error("the dialog sent no mouse event while tracking");
+    for (size_t i = 1; i < tickTimes.size(); ++i)
+        intervals.push_back(tickTimes[i] - tickTimes[i - 1]);
     // The dialog's size, and its status line's place and font.
-    HWND window = CreateWindowA("BareLoop", "Bare loop", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, ScaleToDpi(469),
-                                ScaleToDpi(427), nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    TForm window("Bare loop", 463, 398);
     bare = {0, CreateWindowA("STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX, ScaleToDpi(16),
-                             ScaleToDpi(288), ScaleToDpi(430), ScaleToDpi(24), window, nullptr, nullptr, nullptr),
-            "", 0};
+                             ScaleToDpi(288), ScaleToDpi(430), ScaleToDpi(24), window.Handle(), nullptr, nullptr,
+                             nullptr),
+            "", 0, 0};
     const TFont font("MS Sans Serif", -19);
     SendMessageA(bare.label, WM_SETFONT, reinterpret_cast<WPARAM>(font.Handle()), FALSE);
-    SetTimer(window, 1, 3, BareTick);
+    window.Show();
+    TTimer timer(window, form.Timer1.Interval());
+    timer.OnTimer = BareTick;
+    timer.SetEnabled(true);
     MeasureTicks(bare.ticks, mean[Bare]);
-    DestroyWindow(window);
 }
 
 // nodlink.exe from the built program folder: seconds from process start to its visible window,
@@ -129,9 +139,7 @@ std::pair<double, SIZE_T> MeasureStart()
     if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         throw std::runtime_error("cannot start " + commandLine);
     const Finally end{[&process] {
-        TerminateProcess(process.hProcess, 0);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
+        TerminateProcess(process.hProcess, 0), CloseHandle(process.hThread), CloseHandle(process.hProcess);
     }};
     bool shown = false;
     for (; !shown && SecondsSince(start) < 30; Sleep(1))
@@ -149,9 +157,6 @@ std::pair<double, SIZE_T> MeasureStart()
 void DialogFigures()
 {
     const auto [secondsToWindow, workingSet] = MeasureStart(); // while this process shows no window
-    const WNDCLASSA bareClass{0, DefWindowProcA, 0, 0, GetModuleHandleA(nullptr), nullptr, nullptr,
-                              GetSysColorBrush(COLOR_BTNFACE), nullptr, "BareLoop"};
-    RegisterClassA(&bareClass);
     RunDialogFrom(BuildTreeFolder("program"));
     TNodlink form;
     TickCost mean[2][2] = {}; // by head and loop
@@ -165,6 +170,8 @@ void DialogFigures()
     std::printf("  ticks per second, bare loop               %8.1f\n", mean[Moving][Bare].ticksPerSecond);
     std::printf("  ratio dialog / bare                       %8.3f\n",
                 mean[Moving][Dialog].ticksPerSecond / mean[Moving][Bare].ticksPerSecond);
+    std::printf("  interval between ticks, median / p99      %8.2f / %.2f ms\n", Percentile(intervals, 0.5),
+                Percentile(intervals, 0.99));
     for (const Head head : {Still, Moving}) {
         const char* name = head == Still ? "still head" : "moving head";
         const double dialog = mean[head][Dialog].cpuSecondsPerSecond, bareLoop = mean[head][Bare].cpuSecondsPerSecond;

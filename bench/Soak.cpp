@@ -27,7 +27,6 @@
 #include <vector>
 
 namespace {
-constexpr long GrowthBase = 100;  // cycles: what the first ones set up once is not growth
 constexpr DWORD Patience = 20000; // ms; far beyond any answer of a healthy dialog
 constexpr const char* Running = "Running        x = ";
 constexpr const char* NamePrompt = "Enter name for the new profile.";
@@ -48,7 +47,7 @@ struct Phase {
     const char* group; // its name on the command line
     const char* title;
     bool minutes; // each cycle tracks for a minute and is sampled, or else the cycles are
-                  // sampled after GrowthBase of them and after every fifth
+                  // sampled after the warm-up and after every fifth of them
     long full;    // minutes or cycles
     std::vector<Box> setUpBoxes;
     void (*setUp)(TNodlink& form);
@@ -168,7 +167,9 @@ void Soak(const Phase& phase, long cycles)
     const char* unit = phase.minutes ? "minute" : "cycle";
     std::printf("\n%s\n%8s %8s %6s %8s %12s %16s\n", phase.title, unit, CounterNames[0], CounterNames[1],
                 CounterNames[2], CounterNames[3], CounterNames[4]);
-    const long growthBase = std::min(phase.minutes ? 1 : GrowthBase, cycles);
+    // What the first tenth of a run sets up once is not growth; a run too short for that is
+    // measured from its start.
+    const long warmUp = cycles >= 10 ? cycles / 10 : 0;
     const auto printRow = [](long at, const Counters& counters) {
         const auto [handles, gdi, windows, committedPrivate, workingSet] = counters;
         std::printf("%8ld %8lld %6lld %8lld %12lld %16lld\n", at, handles, gdi, windows, committedPrivate, workingSet);
@@ -177,14 +178,14 @@ void Soak(const Phase& phase, long cycles)
     printRow(0, last);
     for (long done = 1; done <= cycles; ++done) {
         Expecting(phase.cycleBoxes, [&] { phase.cycle(*form); });
-        if (phase.minutes || done == growthBase || done % std::max(cycles / 5, 1L) == 0) {
+        if (phase.minutes || done == warmUp || done % std::max(cycles / 5, 1L) == 0) {
             last = Sample();
             printRow(done, last);
-            base = done == growthBase ? last : base;
+            base = done == warmUp ? last : base;
         }
     }
     Expecting({}, [&] { form->ExitClick(); }); // with no pending edit to offer
-    std::printf("growth after %s %ld:", unit, growthBase);
+    std::printf("growth from %s %ld to %ld:", unit, warmUp, cycles);
     for (size_t i = 0; i < last.size(); ++i)
         std::printf("%s %s %+lld", i ? "," : "", CounterNames[i], last[i] - base[i]);
     std::printf("\n");
