@@ -4,7 +4,7 @@
 # another process. Prints how far a slow 10-degree turn moves the pointer (100 px is right: 100
 # units a degree, sensitivity 10), and how far the pointer moves when Activate follows a head
 # turn made while stopped (0 px is right).
-# Usage: scripts/fine-pointing.sh [PROGRAM-FOLDER]   (default: the build's program folder)
+# Usage: scripts/pointer-motion.sh [PROGRAM-FOLDER]   (default: the build's program folder)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
