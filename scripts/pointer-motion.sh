@@ -1,9 +1,10 @@
 #!/bin/bash
-# Measures fine pointing as a user meets it: the real nodlink.exe with default.vfx and the
-# opentrack bridge under Wine, clicked with the real pointer, fed head poses at 250 a second from
-# another process. Prints how far a slow 10-degree turn moves the pointer (100 px is right: 100
-# units a degree, sensitivity 10), and how far the pointer moves when Activate follows a head
-# turn made while stopped (0 px is right).
+# Measures the pointer's motion as a user meets it: the real nodlink.exe with default.vfx under
+# Wine, clicked with the real pointer. With the opentrack bridge, fed head poses at 250 a second
+# from one process while another reads the X pointer about every 0.3 ms, it prints the pointer's
+# moves a second during a steady turn and how unevenly they fall into 60 Hz frames, the latency
+# from a pose to the pointer's first move, how far a slow 10-degree turn moves the pointer and
+# whether Activate makes it jump. Prints figures and asserts nothing.
 # Usage: scripts/pointer-motion.sh [PROGRAM-FOLDER]   (default: the build's program folder)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,77 +15,180 @@ arch=$(sed -n 's/^MINGW_ARCH:[A-Z]*=//p' "build/$preset/CMakeCache.txt")
 built=${1:-build/$preset/program}
 prefix="$PWD/build/$preset/wine/measure-prefix"
 folder=$(mktemp -d)
-cp "$built/nodlink.exe" "$built/default.vfx" "$built/bridge/VFXDrive.dll" "$built/bridge/VFXDraw.dll" "$folder/"
-printf '[Bridge]\r\nPort=47428\r\n' >"$folder/VFXBridge.ini"
+mkdir "$folder/bridge"
+cp "$built/nodlink.exe" "$built/default.vfx" "$built/bridge/VFXDrive.dll" "$built/bridge/VFXDraw.dll" "$folder/bridge/"
+printf '[Bridge]\r\nPort=47428\r\n' >"$folder/bridge/VFXBridge.ini"
 
 . scripts/xvfb.sh
-start_xvfb 1280x1024
+# Wide enough for the steady turn's 1600 px to the right of the Activate button, which Wine
+# places in the middle of the screen.
+start_xvfb 3840x1024
 finish() {
   WINEPREFIX="$prefix" /usr/lib/wine/wineserver -k 2>/dev/null || true
   kill "$xvfb" 2>/dev/null || true
   rm -rf "$folder"
 }
 trap finish EXIT
-scripts/wine-run.sh "$prefix" "$arch" "$folder/nodlink.exe" &
-window=$(timeout 60 xdotool search --sync --name '^Nodlink$' | head -1)
-sleep 1
 
-python3 - "$window" <<'PY'
-import socket, struct, subprocess, sys, time
+# Wine doubles a relative move above 6 px an event, as Windows does with its default mouse
+# settings; with acceleration off a turn's and a step's moves arrive as the program sends them.
+for value in MouseSpeed MouseThreshold1 MouseThreshold2; do
+  scripts/wine-run.sh "$prefix" "$arch" reg add 'HKCU\Control Panel\Mouse' /v "$value" /d 0 /f >/dev/null
+done
 
-window = sys.argv[1]
+python3 - "$prefix" "$arch" "$folder" <<'PY'
+import bisect, ctypes, multiprocessing, os, random, socket, statistics, struct, subprocess, sys, time
+
+prefix, arch, folder = sys.argv[1:]
 sender = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
 
+x11 = ctypes.cdll.LoadLibrary('libX11.so.6')
+x11.XOpenDisplay.restype = ctypes.c_void_p
+x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+x11.XDefaultRootWindow.restype = ctypes.c_ulong
+x11.XQueryPointer.argtypes = [ctypes.c_void_p, ctypes.c_ulong] + [ctypes.c_void_p] * 7
+
+# Reads the X pointer with one round trip to the server; xdotool would spawn a process a read.
+class Pointer:
+    def __init__(self):
+        self.display = x11.XOpenDisplay(None)
+        self.root = x11.XDefaultRootWindow(self.display)
+        self.window, self.x, self.y, self.mask = ctypes.c_ulong(), ctypes.c_int(), ctypes.c_int(), ctypes.c_uint()
+
+    def read(self):
+        w, i, m = ctypes.byref(self.window), ctypes.byref(self.x), ctypes.byref(self.y)
+        x11.XQueryPointer(self.display, self.root, w, w, i, m, m, m, ctypes.byref(self.mask))
+        return self.x.value, self.y.value
+
+pointer = Pointer().read
+
+# In a process of its own, so the pose sender's sleeps never delay a read: logs each change of
+# the pointer's position with the time it was seen.
+def watch(path, stop, interval):
+    read = Pointer().read
+    last, reads, start = None, 0, time.monotonic()
+    with open(path, 'wb', buffering=0) as log:
+        while not stop.is_set():
+            at = read()
+            seen = time.monotonic()
+            reads += 1
+            if at != last:
+                log.write(struct.pack('<dii', seen, *at))
+                last = at
+            time.sleep(max(0.0, start + reads * 0.0003 - seen))
+    interval.value = (time.monotonic() - start) / reads
+
 def xdotool(*args):
-    return subprocess.run(['xdotool', *args], check=True, capture_output=True, text=True).stdout
+    return subprocess.run(['xdotool', *args], check=True, capture_output=True, text=True, timeout=60).stdout
 
-def pointer():
-    fields = dict(item.split(':') for item in xdotool('getmouselocation').split()[:2])
-    return int(fields['x']), int(fields['y'])
+# Starts nodlink.exe from FOLDER and gives the top left corner of its client area.
+def start(program):
+    wine = subprocess.Popen(['scripts/wine-run.sh', prefix, arch, f'{program}/nodlink.exe'])
+    window = xdotool('search', '--sync', '--name', '^Nodlink$').split()[0]
+    time.sleep(1)
+    # The client area is 463 x 398 at 96 DPI; Wine draws the frame inside the X window.
+    geometry = dict(line.split('=') for line in xdotool('getwindowgeometry', '--shell', window).split())
+    border = (int(geometry['WIDTH']) - 463) // 2
+    return wine, (int(geometry['X']) + border, int(geometry['Y']) + int(geometry['HEIGHT']) - 398 - border)
 
-# The client area is 463 x 398 at 96 DPI; Wine draws the frame inside the X window.
-geometry = dict(line.split('=') for line in xdotool('getwindowgeometry', '--shell', window).split())
-border = (int(geometry['WIDTH']) - 463) // 2
-client = (int(geometry['X']) + border, int(geometry['Y']) + int(geometry['HEIGHT']) - 398 - border)
+def end(wine):
+    subprocess.run(['/usr/lib/wine/wineserver', '-k'], env={**os.environ, 'WINEPREFIX': prefix}, timeout=30)
+    wine.wait(timeout=30)
 
 # Clicks the button at (x, y) of the client area; gives where the pointer was as it clicked.
-def click(x, y):
+def click(client, x, y):
     xdotool('mousemove', '--sync', str(client[0] + x), str(client[1] + y))
     at = pointer()
     xdotool('click', '1')
     return at
 
-def activate():
-    return click(272, 332)
+def activate(client):
+    return click(client, 272, 332)
 
-def stop():
-    click(344, 332)
+def stop(client):
+    click(client, 344, 332)
 
 def send(yaw, pitch=0.0):
     sender.sendto(struct.pack('<6d', 0, 0, 0, yaw, pitch, 0), ('127.0.0.1', 47428))
 
-# Poses at 250 a second for SECONDS, the head at HEAD(t) degrees (yaw, pitch).
+# Poses at 250 a second for SECONDS, the head at HEAD(t) degrees (yaw, pitch); gives the time
+# of the first.
 def track(seconds, head):
     start = time.monotonic()
     for i in range(int(seconds * 250) + 1):
         send(*head(i / 250))
         time.sleep(max(0.0, start + (i + 1) / 250 - time.monotonic()))
+    return start
 
-activate()
+wine, client = start(f'{folder}/bridge')
+log = f'{folder}/pointer.log'
+stop_watch, interval = multiprocessing.Event(), multiprocessing.Value('d')
+watcher = multiprocessing.Process(target=watch, args=(log, stop_watch, interval), daemon=True)
+watcher.start()
+
+activate(client)
 track(1, lambda t: (0, 0))  # the first pose after Activate is the centre
-start = pointer()
+before = pointer()
 track(4, lambda t: (10 * t / 4, 0))
 track(0.5, lambda t: (10, 0))
 ramp = pointer()
-print(f'0 to 10 degrees of yaw over 4 s: the pointer moved {ramp[0] - start[0]:+d} px across, '
-      f'{ramp[1] - start[1]:+d} px down (expected +100, 0)')
 
-stop()
+stop(client)
 track(1, lambda t: (30, 0))  # turned 20 degrees more while stopped
-clicked = activate()
+clicked = activate(client)
 track(1, lambda t: (30, 0))
 after = pointer()
+
+# 40 degrees a second for 4 s: 4 px a tick at 100 ticks a second.
+stop(client)
+track(0.5, lambda t: (-80, 0))
+activate(client)
+track(0.5, lambda t: (-80, 0))
+turn = track(4, lambda t: (-80 + 40 * t, 0))
+
+# Steps of 2 degrees, out and back, 0.2 s apart; a random pause of up to one pose interval
+# before each spreads them over the timer's phase.
+track(0.5, lambda t: (80, 0))
+steps = []
+for n in range(100):
+    time.sleep(random.uniform(0, 0.004))
+    yaw = 82 if n % 2 == 0 else 80
+    steps.append(track(0.2, lambda t: (yaw, 0)))
+stop(client)
+stop_watch.set()
+watcher.join(timeout=10)
+end(wine)
+
+with open(log, 'rb') as file:
+    seen = list(struct.iter_unpack('<dii', file.read()))
+times = [t for t, _, _ in seen]
+
+def at(moment):
+    _, x, y = seen[max(0, bisect.bisect_right(times, moment) - 1)]
+    return x, y
+
+print(f'pointer read every {interval.value * 1000:.2f} ms on average')
+begin, close = turn + 0.5, turn + 4  # past the start's latency
+moves = sum(1 for t in times if begin < t <= close)
+print(f'steady turn of 40 degrees a second: {moves / (close - begin):.0f} pointer moves a second')
+frames = [at(begin + k / 60)[0] for k in range(int((close - begin) * 60) + 1)]
+per_frame = [b - a for a, b in zip(frames, frames[1:])]
+print(f'  move per 60 Hz frame: mean {statistics.mean(per_frame):.2f} px (expected 6.67), '
+      f'unevenness (std / mean) {statistics.pstdev(per_frame) / statistics.mean(per_frame):.2f}')
+
+latencies, sizes = [], []
+for sent, following in zip(steps, steps[1:] + [steps[-1] + 0.2]):
+    moved = [t for t in times if sent < t < following]
+    if moved:
+        latencies.append((moved[0] - sent) * 1000)
+    sizes.append(abs(at(following - 0.001)[0] - at(sent)[0]))
+print(f'pose to pointer, 2-degree steps: latency median {statistics.median(latencies):.1f} ms, '
+      f'p90 {statistics.quantiles(latencies, n=10)[-1]:.1f} ms, max {max(latencies):.1f} ms '
+      f'({len(latencies)} of {len(steps)} steps moved the pointer); '
+      f'step size median {statistics.median(sizes):.0f} px (expected 20)')
+
+print(f'0 to 10 degrees of yaw over 4 s: the pointer moved {ramp[0] - before[0]:+d} px across, '
+      f'{ramp[1] - before[1]:+d} px down (expected +100, 0)')
 print(f'Stop, turn 20 degrees, Activate: the pointer moved {after[0] - clicked[0]:+d} px across, '
       f'{after[1] - clicked[1]:+d} px down from the click (expected 0, 0)')
-stop()
 PY
