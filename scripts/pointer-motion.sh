@@ -4,7 +4,8 @@
 # from one process while another reads the X pointer about every 0.3 ms, it prints the pointer's
 # moves a second during a steady turn and how unevenly they fall into 60 Hz frames, the latency
 # from a pose to the pointer's first move, how far a slow 10-degree turn moves the pointer and
-# whether Activate makes it jump. Prints figures and asserts nothing.
+# whether Activate makes it jump. With the moving simulated head it prints the CPU time a second
+# of nodlink.exe and wineserver. Prints figures and asserts nothing.
 # Usage: scripts/pointer-motion.sh [PROGRAM-FOLDER]   (default: the build's program folder)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,8 +16,9 @@ arch=$(sed -n 's/^MINGW_ARCH:[A-Z]*=//p' "build/$preset/CMakeCache.txt")
 built=${1:-build/$preset/program}
 prefix="$PWD/build/$preset/wine/measure-prefix"
 folder=$(mktemp -d)
-mkdir "$folder/bridge"
+mkdir "$folder/bridge" "$folder/simulated"
 cp "$built/nodlink.exe" "$built/default.vfx" "$built/bridge/VFXDrive.dll" "$built/bridge/VFXDraw.dll" "$folder/bridge/"
+cp "$built/nodlink.exe" "$built/default.vfx" "$built/VFXDrive.dll" "$built/VFXDraw.dll" "$folder/simulated/"
 printf '[Bridge]\r\nPort=47428\r\n' >"$folder/bridge/VFXBridge.ini"
 
 . scripts/xvfb.sh
@@ -191,4 +193,40 @@ print(f'0 to 10 degrees of yaw over 4 s: the pointer moved {ramp[0] - before[0]:
       f'{ramp[1] - before[1]:+d} px down (expected +100, 0)')
 print(f'Stop, turn 20 degrees, Activate: the pointer moved {after[0] - clicked[0]:+d} px across, '
       f'{after[1] - clicked[1]:+d} px down from the click (expected 0, 0)')
+
+def cpu_seconds(pid):
+    with open(f'/proc/{pid}/stat') as stat:
+        fields = stat.read().rsplit(')', 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / os.sysconf('SC_CLK_TCK')
+
+def process(name):
+    for pid in filter(str.isdigit, os.listdir('/proc')):
+        try:
+            with open(f'/proc/{pid}/comm') as comm, open(f'/proc/{pid}/environ', 'rb') as environ:
+                if comm.read().strip().startswith(name) and \
+                        f'WINEPREFIX={prefix}'.encode() in environ.read().split(b'\0'):
+                    return pid
+        except OSError:
+            pass
+    raise RuntimeError(f'no {name} process in {prefix}')
+
+def print_cpu(label, nodlink, wineserver):
+    print(f'  {label:8} nodlink.exe {nodlink:.3f} s/s, wineserver {wineserver:.3f} s/s, sum {nodlink + wineserver:.3f} s/s')
+
+# The pointer starts where the click on Activate left it, and the simulated head swings it up to
+# 240 px sideways and 160 px up and down from there, about half the time over the Nodlink window
+# and half below or right of it: the same path in every round.
+print('CPU a second while tracking the moving simulated head, pointer starting on Activate:')
+rounds = []
+for n in range(3):
+    wine, client = start(f'{folder}/simulated')
+    activate(client)
+    time.sleep(2)
+    pids = process('nodlink.exe'), process('wineserver')
+    start_cpu, start_time = [cpu_seconds(pid) for pid in pids], time.monotonic()
+    time.sleep(10)
+    rounds.append([(cpu_seconds(pid) - s) / (time.monotonic() - start_time) for pid, s in zip(pids, start_cpu)])
+    end(wine)
+    print_cpu(f'round {n + 1}:', *rounds[-1])
+print_cpu('mean:', *map(statistics.mean, zip(*rounds)))
 PY
