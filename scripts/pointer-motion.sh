@@ -34,6 +34,7 @@ trap finish EXIT
 
 # Wine doubles a relative move above 6 px an event, as Windows does with its default mouse
 # settings; with acceleration off a turn's and a step's moves arrive as the program sends them.
+# Wine reads these values at the program's start: a 2-degree step then moves 20 px, not 40.
 for value in MouseSpeed MouseThreshold1 MouseThreshold2; do
   scripts/wine-run.sh "$prefix" "$arch" reg add 'HKCU\Control Panel\Mouse' /v "$value" /d 0 /f >/dev/null
 done
