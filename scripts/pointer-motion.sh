@@ -31,6 +31,8 @@ finish() {
   rm -rf "$folder"
 }
 trap finish EXIT
+# Other processes delay the timer's ticks: the figures mean little without the load.
+echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 
 # Wine doubles a relative move above 6 px an event, as Windows does with its default mouse
 # settings; with acceleration off a turn's and a step's moves arrive as the program sends them.
@@ -177,7 +179,8 @@ print(f'steady turn of 40 degrees a second: {moves / (close - begin):.0f} pointe
 frames = [at(begin + k / 60)[0] for k in range(int((close - begin) * 60) + 1)]
 per_frame = [b - a for a, b in zip(frames, frames[1:])]
 print(f'  move per 60 Hz frame: mean {statistics.mean(per_frame):.2f} px (expected 6.67), '
-      f'unevenness (std / mean) {statistics.pstdev(per_frame) / statistics.mean(per_frame):.2f}')
+      f'unevenness (std / mean) {statistics.pstdev(per_frame) / statistics.mean(per_frame):.2f}, '
+      f'largest {max(per_frame)} px')
 
 latencies, sizes = [], []
 for sent, following in zip(steps, steps[1:] + [steps[-1] + 0.2]):
