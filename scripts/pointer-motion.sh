@@ -16,6 +16,12 @@ arch=$(sed -n 's/^MINGW_ARCH:[A-Z]*=//p' "build/$preset/CMakeCache.txt")
 built=${1:-build/$preset/program}
 prefix="$PWD/build/$preset/wine/measure-prefix"
 folder=$(mktemp -d)
+finish() {
+  WINEPREFIX="$prefix" /usr/lib/wine/wineserver -k 2>/dev/null || true
+  [ -z "${xvfb:-}" ] || kill "$xvfb" 2>/dev/null || true
+  rm -rf "$folder"
+}
+trap finish EXIT
 mkdir "$folder/bridge" "$folder/simulated"
 cp "$built/nodlink.exe" "$built/default.vfx" "$built/bridge/VFXDrive.dll" "$built/bridge/VFXDraw.dll" "$folder/bridge/"
 cp "$built/nodlink.exe" "$built/default.vfx" "$built/VFXDrive.dll" "$built/VFXDraw.dll" "$folder/simulated/"
@@ -25,12 +31,6 @@ printf '[Bridge]\r\nPort=47428\r\n' >"$folder/bridge/VFXBridge.ini"
 # Wide enough for the steady turn's 1600 px to the right of the Activate button, which Wine
 # places in the middle of the screen.
 start_xvfb 3840x1024
-finish() {
-  WINEPREFIX="$prefix" /usr/lib/wine/wineserver -k 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
-  rm -rf "$folder"
-}
-trap finish EXIT
 # Other processes delay the timer's ticks: the figures mean little without the load.
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 
