@@ -1,8 +1,21 @@
 #!/bin/bash
-# Sets everything up and runs every test: the pure arithmetic on the host under the sanitizers,
-# the Windows tests under Wine, and the checks of the 32-bit product.
+# Sets everything up and runs every check and test: the formatting of the sources, the pure
+# arithmetic on the host under the sanitizers, the Windows tests under Wine, and the checks of
+# the 32-bit product.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+failed=0
+run() {
+  echo "== $1"
+  shift
+  "$@" || failed=1
+}
+
+# The checks of the sources come first, as they need no build: a finding is reported, and the
+# build and the tests still run.
+scripts/setup.sh
+run "format: every C and C++ file as .clang-format says" scripts/format.sh --check
 
 # The Wine tests run from the 64-bit build of the same sources on every machine. The 32-bit
 # product's tree checks its files, and runs the Wine tests as well where the kernel can run
@@ -20,12 +33,6 @@ stop_wine() {
 }
 trap stop_wine EXIT
 
-failed=0
-run() {
-  echo "== $1"
-  shift
-  "$@" || failed=1
-}
 run "host: arithmetic under the sanitizers" ctest --preset host -j2
 run "32-bit product" ctest --preset windows-x86 -j2
 run "64-bit Windows build under Wine" ctest --preset windows-x64 -j2
