@@ -19,7 +19,7 @@ run "format: every C and C++ file as .clang-format says" scripts/format.sh --che
 
 # The Wine tests run from the 64-bit build of the same sources on every machine. The 32-bit
 # product's tree checks its files, and runs the Wine tests as well where the kernel can run
-# 32-bit processes (ours cannot).
+# 32-bit processes (ours cannot). A compiler warning fails the build.
 scripts/setup.sh host windows-x86 windows-x64 --target all tests
 
 # One private X server for the whole run.
