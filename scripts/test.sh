@@ -1,7 +1,7 @@
 #!/bin/bash
-# Sets everything up and runs every check and test: the formatting of the sources, the pure
-# arithmetic on the host under the sanitizers, the Windows tests under Wine, and the checks of
-# the 32-bit product.
+# Sets everything up and runs every check and test: the formatting and static analysis of the
+# sources, the pure arithmetic on the host under the sanitizers, the Windows tests under Wine,
+# and the checks of the 32-bit product.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,6 +16,7 @@ run() {
 # build and the tests still run.
 scripts/setup.sh
 run "format: every C and C++ file as .clang-format says" scripts/format.sh --check
+run "static analysis of the product and drivers: clang-tidy, cppcheck" scripts/analyse.sh
 
 # The Wine tests run from the 64-bit build of the same sources on every machine. The 32-bit
 # product's tree checks its files, and runs the Wine tests as well where the kernel can run
