@@ -5,11 +5,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-failed=0
+failed=()
 run() {
   echo "== $1"
+  local step=$1
   shift
-  "$@" || failed=1
+  "$@" || failed+=("$step")
 }
 
 # The checks of the sources come first, as they need no build: a finding is reported, and the
@@ -43,4 +44,6 @@ run "64-bit Windows build under Wine" ctest --preset windows-x64 -j2
 lines() { git ls-files | grep -E '\.(cpp|h|hpp|c|rc)$' | grep -E "$1" | grep -v -E "$2" | xargs cat | grep -c -v -E '^\s*(//.*)?$'; }
 tests=$(lines '(^|/)tests/' '^$') code=$(lines '.' '(^|/)(tests|bench)/')
 awk -v t="$tests" -v c="$code" 'BEGIN { printf "test/code ratio: %d test lines / %d code lines = %.2f (at most 0.40)\n", t, c, t / c }'
-exit $failed
+
+# What failed, last, as the findings may have scrolled far up.
+[ ${#failed[@]} -eq 0 ] || { printf 'FAILED: %s\n' "${failed[@]}"; exit 1; }
