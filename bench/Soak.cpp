@@ -91,6 +91,7 @@ void StartTracking(TNodlink& form)
     WaitForStatus(form, Running);
 }
 
+// clang-format off
 const Phase Phases[] = {
     {"tracking", "Tracking with the simulated head", true, 60, {}, StartTracking, {}, [](TNodlink& form) {
          PumpUntil([] { return !unexpected.empty(); }, 60000);
@@ -119,6 +120,7 @@ const Phase Phases[] = {
     {"boxes", "Input box of Add, Cancel", false, 1000, {}, nullptr, {{NamePrompt, "Cancel"}},
      [](TNodlink& form) { form.AddClick(); }},
 };
+// clang-format on
 
 // What a leak would make grow.
 constexpr const char* CounterNames[] = {"handles", "GDI", "windows", "private KiB", "working set KiB"};

@@ -1,5 +1,6 @@
 #include "Button.h"
 
+// cppcheck-suppress passedByValue ; four ints, copied once as the control is made
 TButton::TButton(TWinControl& parent, TBounds bounds, const std::string& caption)
 {
     CreateChild(parent, "BUTTON", caption, BS_PUSHBUTTON | WS_TABSTOP, 0, bounds);

@@ -1,5 +1,6 @@
 #include "CheckBox.h"
 
+// cppcheck-suppress passedByValue ; four ints, copied once as the control is made
 TCheckBox::TCheckBox(TWinControl& parent, TBounds bounds)
 {
     CreateChild(parent, "BUTTON", "", BS_AUTOCHECKBOX | WS_TABSTOP, 0, bounds);

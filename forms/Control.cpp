@@ -86,6 +86,7 @@ void TWinControl::Notify(WORD)
 {
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): WM_COMMAND's lParam and wParam, by those names
 void TWinControl::ForwardCommand(LPARAM control, WPARAM wParam)
 {
     if (TWinControl* sender = FromHandle(reinterpret_cast<HWND>(control)))

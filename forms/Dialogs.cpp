@@ -25,6 +25,7 @@ std::string DialogItemText(HWND dialog, int id)
     return text.data();
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): a dialog procedure: Windows sets the signature
 INT_PTR CALLBACK InputDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {

@@ -1,5 +1,6 @@
 #include "Edit.h"
 
+// cppcheck-suppress passedByValue ; four ints, copied once as the control is made
 TEdit::TEdit(TWinControl& parent, TBounds bounds, const std::string& text)
 {
     CreateChild(parent, "EDIT", text, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, bounds);

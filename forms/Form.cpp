@@ -73,6 +73,7 @@ LRESULT CALLBACK TForm::WindowProc(HWND window, UINT message, WPARAM wParam, LPA
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): a window procedure's message, wParam, lParam
 bool TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     switch (message) {

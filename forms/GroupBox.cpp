@@ -1,5 +1,6 @@
 #include "GroupBox.h"
 
+// cppcheck-suppress passedByValue ; four ints, copied once as the control is made
 TGroupBox::TGroupBox(TWinControl& parent, TBounds bounds, const std::string& caption)
 {
     CreateChild(parent, "BUTTON", caption, BS_GROUPBOX, WS_EX_CONTROLPARENT, bounds);

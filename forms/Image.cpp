@@ -73,6 +73,7 @@ ComPtr<IPicture> DecodePicture(std::string_view bytes)
 
 // 24 bits per pixel: a static control shows a bitmap without alpha as it is, while it would
 // keep a copy of its own of one with alpha.
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): width, height: GDI's order
 GdiObject<HBITMAP> CreateScreenBitmap(HDC screen, int width, int height)
 {
     BITMAPINFO format{};
@@ -108,6 +109,7 @@ GdiObject<HBITMAP> RenderStretched(IPicture& picture, int width, int height)
 }
 }
 
+// cppcheck-suppress passedByValue ; four ints, copied once as the control is made
 TImage::TImage(TWinControl& parent, TBounds bounds)
     : width(ScaleToDpi(bounds.Width)), height(ScaleToDpi(bounds.Height))
 {

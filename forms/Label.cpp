@@ -9,6 +9,7 @@ namespace {
 constexpr UINT LabelTextFormat = DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS;
 }
 
+// cppcheck-suppress passedByValue ; four ints, copied once as the control is made
 TLabel::TLabel(TWinControl& parent, TBounds bounds, const std::string& text)
 {
     CreateChild(parent, "STATIC", text, SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0, bounds);

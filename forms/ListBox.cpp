@@ -9,6 +9,7 @@ namespace {
 constexpr int ItemHeight = 13;
 }
 
+// cppcheck-suppress passedByValue ; four ints, copied once as the control is made
 TListBox::TListBox(TWinControl& parent, TBounds bounds)
 {
     CreateChild(parent, "LISTBOX", "", LBS_SORT | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,

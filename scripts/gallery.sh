@@ -44,7 +44,7 @@ for dpi in 96 144; do
   rm -f "$folder"/*
   cp "$built/nodlink.exe" "$built/default.vfx" "$built/VFXDrive.dll" "$built/VFXDraw.dll" "$folder/"
   cp "$built/default.vfx" "$folder/x.vfx"
-  NODLINK_WINE_DPI=$dpi scripts/wine-run.sh "$prefix" "$arch" "$folder/nodlink.exe" &
+  NODLINK_WINE_DPI=$dpi NODLINK_WINE_FONTS=1 scripts/wine-run.sh "$prefix" "$arch" "$folder/nodlink.exe" &
   timeout 60 xdotool search --sync --name '^Nodlink$' >/dev/null
   sleep 1
   main=$(main_window)

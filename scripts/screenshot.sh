@@ -8,11 +8,12 @@ output=${1:-docs/nodlink.png}
 preset=$(scripts/wine-arch.sh)
 scripts/setup.sh "$preset"
 arch=$(sed -n 's/^MINGW_ARCH:[A-Z]*=//p' "build/$preset/CMakeCache.txt")
-prefix="$PWD/build/$preset/wine/prefix"
+# A prefix of its own, with Wine's own fonts: the window as Windows draws it.
+prefix="$PWD/build/$preset/wine/screenshot-prefix"
 
 . scripts/xvfb.sh
 start_xvfb 1024x768
-scripts/wine-run.sh "$prefix" "$arch" "build/$preset/program/nodlink.exe" &
+NODLINK_WINE_FONTS=1 scripts/wine-run.sh "$prefix" "$arch" "build/$preset/program/nodlink.exe" &
 nodlink=$!
 finish() {
   kill "$nodlink" 2>/dev/null || true

@@ -1,12 +1,27 @@
 #!/bin/bash
-# Sets everything up and runs every test: the pure arithmetic on the host under the sanitizers,
-# the Windows tests under Wine, and the checks of the 32-bit product.
+# Sets everything up and runs every check and test: the formatting and static analysis of the
+# sources, the pure arithmetic on the host under the sanitizers, the Windows tests under Wine,
+# and the checks of the 32-bit product.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+failed=()
+run() {
+  echo "== $1"
+  local step=$1
+  shift
+  "$@" || failed+=("$step")
+}
+
+# The checks of the sources come first, as they need no build: a finding is reported, and the
+# build and the tests still run.
+scripts/setup.sh
+run "format: every C and C++ file as .clang-format says" scripts/format.sh --check
+run "static analysis of the product and drivers: clang-tidy, cppcheck" scripts/analyse.sh
+
 # The Wine tests run from the 64-bit build of the same sources on every machine. The 32-bit
 # product's tree checks its files, and runs the Wine tests as well where the kernel can run
-# 32-bit processes (ours cannot).
+# 32-bit processes (ours cannot). A compiler warning fails the build.
 scripts/setup.sh host windows-x86 windows-x64 --target all tests
 
 # One private X server for the whole run.
@@ -20,12 +35,6 @@ stop_wine() {
 }
 trap stop_wine EXIT
 
-failed=0
-run() {
-  echo "== $1"
-  shift
-  "$@" || failed=1
-}
 run "host: arithmetic under the sanitizers" ctest --preset host -j2
 run "32-bit product" ctest --preset windows-x86 -j2
 run "64-bit Windows build under Wine" ctest --preset windows-x64 -j2
@@ -35,4 +44,6 @@ run "64-bit Windows build under Wine" ctest --preset windows-x64 -j2
 lines() { git ls-files | grep -E '\.(cpp|h|hpp|c|rc)$' | grep -E "$1" | grep -v -E "$2" | xargs cat | grep -c -v -E '^\s*(//.*)?$'; }
 tests=$(lines '(^|/)tests/' '^$') code=$(lines '.' '(^|/)(tests|bench)/')
 awk -v t="$tests" -v c="$code" 'BEGIN { printf "test/code ratio: %d test lines / %d code lines = %.2f (at most 0.40)\n", t, c, t / c }'
-exit $failed
+
+# What failed, last, as the findings may have scrolled far up.
+[ ${#failed[@]} -eq 0 ] || { printf 'FAILED: %s\n' "${failed[@]}"; exit 1; }

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Runs a Windows program under Wine in a private prefix; ctest's emulator for the cross builds.
 # Usage: wine-run.sh PREFIX ARCH PROGRAM [ARGS...]   (ARCH: i686 or x86_64; NODLINK_WINE_DPI=144
-#        makes a new prefix's screen 144 DPI)
+#        makes a new prefix's screen 144 DPI; NODLINK_WINE_FONTS=1 gives the prefix Wine's own fonts)
 #        wine-run.sh - ARCH --can-run              (succeeds when this machine runs ARCH under Wine)
 set -u
 prefix=$1 arch=$2
@@ -46,6 +46,14 @@ if [ ! -f "$prefix/.nodlink-ready" ]; then
       touch "$prefix/.nodlink-ready"
     fi
   ) 9>"$prefix.lock"
+fi
+
+# Debian's Wine 8 looks for its own fonts in its data folder plus "\../fonts", a path it cannot
+# resolve, so it has neither Marlett, whose glyphs the caption buttons are (the close box shows
+# an "r"), nor the MS Sans Serif and Tahoma that Windows draws the dialog with. A prefix for
+# pictures gets them in its Fonts folder; the tests' prefixes keep the fonts they pass with.
+if [ -n "${NODLINK_WINE_FONTS:-}" ] && [ ! -e "$prefix/drive_c/windows/Fonts/marlett.ttf" ]; then
+  ln -s /usr/share/wine/fonts/* "$prefix/drive_c/windows/Fonts/"
 fi
 
 # Wine's helper processes inherit stderr and outlive the program by seconds; keeping them off

@@ -139,6 +139,7 @@ bool OpenTracker()
            LoadDrawLibrary() == TrackerOk && LockOutMode(0) == TrackerOk;
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): x, y and z as the driver delivers them
 bool ReadSample(int32_t& x, int32_t& y, int32_t& z)
 {
     const bool delivered = ReadTracking() == TrackerOk;

@@ -52,6 +52,7 @@ BridgeSettings ReadBridgeSettings()
     settings.scale.unitsPerDegree = Number(iniPath, "UnitsPerDegree", 1, 10000, settings.scale.unitsPerDegree);
     settings.scale.yawSign = Sign(iniPath, "YawSign");
     settings.scale.pitchSign = Sign(iniPath, "PitchSign");
-    settings.timeoutMs = static_cast<uint32_t>(Number(iniPath, "TimeoutMs", 1, 60000, settings.timeoutMs));
+    settings.timeoutMs =
+        static_cast<uint32_t>(Number(iniPath, "TimeoutMs", 1, 60000, static_cast<int32_t>(settings.timeoutMs)));
     return settings;
 }

@@ -45,6 +45,7 @@ VFX_EXPORT int32_t __cdecl VFXSetVideoMode(int32_t)
 }
 
 // Status 1: a sample was delivered; 3: the tracker is not open (the outputs are left alone).
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the signature of the headset's driver
 VFX_EXPORT int32_t __cdecl VFXGetTracking(int32_t* yaw, int32_t* pitch, int32_t* roll)
 {
     if (!isOpen)

@@ -61,8 +61,10 @@ Shown ShownBy(const TNodlink& form)
 Shown ShownByMapping()
 {
     const MappingParameterSet& p = MappingParameters;
+    // clang-format off
     return {p.InvertX, p.InvertY, std::to_string(p.XSens), std::to_string(p.YSens),
             p.AbsMode, std::to_string(p.BaseX), std::to_string(p.BaseY)};
+    // clang-format on
 }
 
 std::string Lines(const std::vector<std::string>& lines)

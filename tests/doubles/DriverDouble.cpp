@@ -30,6 +30,7 @@ int32_t Record(const char* name, int32_t mode = -1)
 }
 }
 
+// clang-format off
 VFX_EXPORT VFXOpen() { return Record("VFXOpen"); }
 VFX_EXPORT VFXClose() { return Record("VFXClose"); }
 VFX_EXPORT VFXZeroSet() { return Record("VFXZeroSet"); }
@@ -45,3 +46,4 @@ VFX_EXPORT VFXLockOutMode(int32_t mode) { return Record("VFXLockOutMode", mode);
 VFX_EXPORT VFXSetConfigBits(int32_t) { return Record("VFXSetConfigBits"); }
 VFX_EXPORT VFXGetConfigBits() { return Record("VFXGetConfigBits"); }
 VFX_EXPORT VFXSetIPDPercent(int32_t) { return Record("VFXSetIPDPercent"); }
+// clang-format on

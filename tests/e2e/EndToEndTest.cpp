@@ -116,9 +116,11 @@ TEST(EndToEnd, AUserTracksTheSimulatedHeadThenSwitchesToOpentrack)
     ASSERT_TRUE(PointerReaches(44687, 27307)) << "10 degrees right, 5 up";
     SendPose(sender, -6, -7);
     ASSERT_TRUE(PointerReaches(22847, 38227)) << "10 degrees left, 5 down";
+    // clang-format off
     for (const auto& [yaw, pitch, roll, size] : {std::tuple(14.0, 3.0, 0.0, 47), {14, 3, 0, 49}, {NAN, 3, 0, 48},
                                                  {14, HUGE_VAL, 0, 48}, {14, 3, -HUGE_VAL, 48}, {180.5, 3, 0, 48}})
         SendPose(sender, yaw, pitch, roll, size);
+    // clang-format on
     Sleep(300);
     ASSERT_TRUE(PointerReaches(22847, 38227)) << "what is not a pose moves nothing";
     closesocket(sender);

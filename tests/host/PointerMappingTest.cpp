@@ -27,6 +27,7 @@ constexpr Tick Moved(int32_t dx, int32_t dy, SamplePoint kept)
 
 constexpr int32_t Min = INT32_MIN, Max = INT32_MAX;
 
+// clang-format off
 const struct {
     const char* what;
     MappingParameterSet parameters;
@@ -56,6 +57,7 @@ const struct {
     {"absolute sensitivity 0", Absolute(2, 0, 300, 400), {}, true, 5000, 5000, {true, 2800, 400, 2500, 0, 5000, 5000}},
     {"MIN / -1 absolute", Absolute(-1, -1, 5, 0), {}, true, Min, 7, {true, Min + 5, -7, Min, -7, Min, 7}},
 };
+// clang-format on
 
 // The moves of TICKS ticks added up, the head starting at 0 and going STEP a tick.
 std::tuple<int64_t, int64_t> RampMoves(const MappingParameterSet& parameters, int32_t stepX, int32_t stepY, int ticks)

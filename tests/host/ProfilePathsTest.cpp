@@ -11,15 +11,19 @@ TEST(ProfilePaths, SplitThePathAndKnowTheTemplateInAnyCase)
     EXPECT_EQ(FileNamePart("C:\\Nodlink\\Default.vfx"), "Default.vfx");
     for (const char* name : {"default.vfx", "DEFAULT.VFX", "dEfAuLt.vFx"})
         EXPECT_TRUE(IsTemplateFileName(name)) << name;
+    // clang-format off
     for (const char* name : {"", "default.vfx ", "default.vf", "xdefault.vfx", "d\xC9""fault.vfx"})
         EXPECT_FALSE(IsTemplateFileName(name)) << name;
+    // clang-format on
 }
 
 TEST(ProfilePaths, RefuseNamesWithPathsForbiddenCharactersOrDevicesOnly)
 {
     for (const char* name : {"Test", "my profile", "   ", "a.b", "console", "COM10", "LPT0", "CONx", "caf\xE9"})
         EXPECT_TRUE(IsPlainProfileName(name)) << name;
+    // clang-format off
     for (const char* name : {"..\\evil", "../evil", "C:evil", "CON", "con", "Prn", "AUX", "nul", "COM1", "lpt9",
                              "NUL.txt", "AUX ", "CON .x", "a<b", "a>b", "a\"b", "a|b", "a*b", "a\tb", "a\x1F" "b"})
         EXPECT_FALSE(IsPlainProfileName(name)) << name;
+    // clang-format on
 }
