@@ -78,9 +78,8 @@ void TTimer::SetEnabled(bool enable)
 
 bool TTimer::TickOrWaitForMessage(DWORD ms)
 {
-    if (std::exchange(messagesFirst, false) &&
-        MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, MWMO_INPUTAVAILABLE) == WAIT_OBJECT_0)
-        return true;
+    if (std::exchange(messagesFirst, false) && HIWORD(GetQueueStatus(QS_ALLINPUT)) != 0)
+        return true; // a message of any kind is in the queue
     HANDLE handles[MAXIMUM_WAIT_OBJECTS - 1];
     const DWORD count = static_cast<DWORD>(std::min(enabledTimers.size(), std::size(handles)));
     for (DWORD i = 0; i < count; ++i)
