@@ -72,7 +72,7 @@ Function Entry(HMODULE bridge, const char* name)
 // socket's receive buffer filled to the brim with poses, where one read takes at most 256.
 void BridgeFigures()
 {
-    constexpr u_short Port = 47425; // off opentrack's
+    constexpr u_short Port = 47425;         // off opentrack's
     constexpr int Runs = 15, Flood = 20000; // datagrams in a flood: far more than a buffer holds
     const TemporaryFolder folder;           // a copy of the bridge beside settings of its own
     folder.CopyIn(BuildTreeFolder("program\\bridge"), "VFXDrive.dll");

@@ -33,7 +33,7 @@ struct TickCost {
 };
 
 long dialogTicks = 0;
-std::vector<INPUT> sentEvents; // by the dialog, for the bare loop to send the same
+std::vector<INPUT> sentEvents;            // by the dialog, for the bare loop to send the same
 std::vector<double> tickTimes, intervals; // ms: of the dialog's ticks in a round; between them
 
 // The bare loop: a window with a timer of the dialog's kind and interval that on each tick sends
@@ -76,7 +76,8 @@ double CpuSeconds()
     FILETIME created, exited, kernel, user;
     GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
     return static_cast<double>(ULARGE_INTEGER{{kernel.dwLowDateTime, kernel.dwHighDateTime}}.QuadPart +
-                               ULARGE_INTEGER{{user.dwLowDateTime, user.dwHighDateTime}}.QuadPart) / 1e7;
+                               ULARGE_INTEGER{{user.dwLowDateTime, user.dwHighDateTime}}.QuadPart) /
+           1e7;
 }
 
 // Dispatches messages for a round, adding its share to MEAN; TICKS is what the tick counts up.
@@ -113,9 +114,9 @@ void MeasureRound(TNodlink& form, const MappingParameterSet* parameters, TickCos
         intervals.push_back(tickTimes[i] - tickTimes[i - 1]);
     // The dialog's size, and its status line's place and font.
     TForm window("Bare loop", 463, 398);
-    bare = {0, CreateWindowA("STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX, ScaleToDpi(16),
-                             ScaleToDpi(288), ScaleToDpi(430), ScaleToDpi(24), window.Handle(), nullptr, nullptr,
-                             nullptr),
+    bare = {0,
+            CreateWindowA("STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX, ScaleToDpi(16),
+                          ScaleToDpi(288), ScaleToDpi(430), ScaleToDpi(24), window.Handle(), nullptr, nullptr, nullptr),
             "", 0, 0};
     const TFont font("MS Sans Serif", -19);
     SendMessageA(bare.label, WM_SETFONT, reinterpret_cast<WPARAM>(font.Handle()), FALSE);
@@ -164,8 +165,8 @@ void DialogFigures()
         MeasureRound(form, &StillHead, mean[Still]);
         MeasureRound(form, nullptr, mean[Moving]);
     }
-    std::printf("Nodlink dialog with the simulated headset; each timer figure the mean of %d rounds of %lu s\n",
-                Rounds, RoundMs / 1000);
+    std::printf("Nodlink dialog with the simulated headset; each timer figure the mean of %d rounds of %lu s\n", Rounds,
+                RoundMs / 1000);
     std::printf("  ticks per second, dialog while tracking   %8.1f\n", mean[Moving][Dialog].ticksPerSecond);
     std::printf("  ticks per second, bare loop               %8.1f\n", mean[Moving][Bare].ticksPerSecond);
     std::printf("  ratio dialog / bare                       %8.3f\n",

@@ -101,9 +101,8 @@ bool SaveCurrentProfile()
         return false;
     const TNodlink& form = *Nodlink;
     const std::pair<const char*, std::string> values[] = {
-        {"InvertX", CheckState(form.InvertX)}, {"InvertY", CheckState(form.InvertY)},
-        {"XSens", EditValue(form.XSens)},      {"YSens", EditValue(form.YSens)},
-        {"AbsMode", CheckState(form.AbsMode)}, {"BaseX", EditValue(form.BaseX)},
+        {"InvertX", CheckState(form.InvertX)}, {"InvertY", CheckState(form.InvertY)}, {"XSens", EditValue(form.XSens)},
+        {"YSens", EditValue(form.YSens)},      {"AbsMode", CheckState(form.AbsMode)}, {"BaseX", EditValue(form.BaseX)},
         {"BaseY", EditValue(form.BaseY)},
     };
     // Every key is tried, in this order, whatever became of the one before.

@@ -22,9 +22,9 @@ bool IsReservedDeviceName(std::string_view name)
     for (std::string_view device : plain)
         if (EqualsIgnoringAsciiCase(base, device))
             return true;
-    const bool numberedPort = base.size() == 4 && base[3] >= '1' && base[3] <= '9' &&
-                              (EqualsIgnoringAsciiCase(base.substr(0, 3), "COM") ||
-                               EqualsIgnoringAsciiCase(base.substr(0, 3), "LPT"));
+    const bool numberedPort =
+        base.size() == 4 && base[3] >= '1' && base[3] <= '9' &&
+        (EqualsIgnoringAsciiCase(base.substr(0, 3), "COM") || EqualsIgnoringAsciiCase(base.substr(0, 3), "LPT"));
     return numberedPort;
 }
 }

@@ -24,7 +24,7 @@ template <class Control>
 Control TNodlink::Placed(std::string_view name)
 {
     const LayoutRow& row = LayoutOf(name);
-    TWinControl& parent = row.Parent == "Profiles" ? static_cast<TWinControl&>(Profiles)
+    TWinControl& parent = row.Parent == "Profiles"     ? static_cast<TWinControl&>(Profiles)
                           : row.Parent == "Parameters" ? static_cast<TWinControl&>(Parameters)
                                                        : static_cast<TWinControl&>(*this);
     if constexpr (std::is_constructible_v<Control, TWinControl&, TBounds, const std::string&>)

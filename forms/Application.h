@@ -16,11 +16,11 @@ public:
     std::string ExeName() const;
     void SetExeName(const std::string& path); // pretend to run from PATH; empty: the real path
 
-    HWND MainWindow() const; // the main form's window, if any
+    HWND MainWindow() const;       // the main form's window, if any
     void Run();                    // handles messages and timers' ticks until Terminate
     void HandleMessages(DWORD ms); // waits up to MS for a message or a tick; handles what came
     void ProcessMessages();        // dispatches the messages waiting now
-    void Terminate();        // destroys the main form's window and ends Run
+    void Terminate();              // destroys the main form's window and ends Run
     bool Terminated() const { return terminated; }
     void BringToFront();
 

@@ -40,11 +40,10 @@ void TWinControl::CreateChild(TWinControl& parent, const char* windowClass, cons
     const int siblings = ChildCount(parent.Handle());
     if (siblings == 0)
         style |= WS_GROUP;
-    HWND window = CreateWindowExA(exStyle, windowClass, text.c_str(), WS_CHILD | WS_VISIBLE | style,
-                                  ScaleToDpi(bounds.Left), ScaleToDpi(bounds.Top), ScaleToDpi(bounds.Width),
-                                  ScaleToDpi(bounds.Height), parent.Handle(),
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(FirstControlId + siblings)),
-                                  GetModuleHandleA(nullptr), nullptr);
+    HWND window = CreateWindowExA(
+        exStyle, windowClass, text.c_str(), WS_CHILD | WS_VISIBLE | style, ScaleToDpi(bounds.Left),
+        ScaleToDpi(bounds.Top), ScaleToDpi(bounds.Width), ScaleToDpi(bounds.Height), parent.Handle(),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(FirstControlId + siblings)), GetModuleHandleA(nullptr), nullptr);
     if (!window)
         throw std::runtime_error(std::string("cannot create a control of class ") + windowClass);
     Attach(window);

@@ -35,8 +35,8 @@ protected:
 
     // A visible child window of PARENT with the parent's font, the next free control id of the
     // parent and WS_GROUP when it is the parent's first child.
-    void CreateChild(TWinControl& parent, const char* windowClass, const std::string& text, DWORD style,
-                     DWORD exStyle, TBounds bounds);
+    void CreateChild(TWinControl& parent, const char* windowClass, const std::string& text, DWORD style, DWORD exStyle,
+                     TBounds bounds);
     void Attach(HWND window);
     void Detach();
     // Destroys the window unless it is gone already (destroyed with its parent).

@@ -30,8 +30,7 @@ void RegisterFormClass(WNDPROC windowProc)
 }
 }
 
-TForm::TForm(const std::string& caption, int clientWidth, int clientHeight)
-    : font("MS Sans Serif", -11)
+TForm::TForm(const std::string& caption, int clientWidth, int clientHeight) : font("MS Sans Serif", -11)
 {
     RegisterFormClass(WindowProc);
     RECT frame{0, 0, ScaleToDpi(clientWidth), ScaleToDpi(clientHeight)};
@@ -40,8 +39,8 @@ TForm::TForm(const std::string& caption, int clientWidth, int clientHeight)
     const int height = frame.bottom - frame.top;
     const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    if (!CreateWindowExA(FormExStyle, ClassName, caption.c_str(), FormStyle, left, top, width, height, nullptr,
-                         nullptr, GetModuleHandleA(nullptr), this))
+    if (!CreateWindowExA(FormExStyle, ClassName, caption.c_str(), FormStyle, left, top, width, height, nullptr, nullptr,
+                         GetModuleHandleA(nullptr), this))
         throw std::runtime_error("cannot create the window " + caption);
     Application->FormCreated(*this);
 }

@@ -65,8 +65,7 @@ ComPtr<IPicture> DecodePicture(std::string_view bytes)
 {
     ComPtr<IStream> stream = MemoryStream(bytes);
     void* picture = nullptr;
-    if (!stream || FAILED(OleLoadPicture(stream.get(), static_cast<LONG>(bytes.size()), FALSE, IID_IPicture,
-                                         &picture)))
+    if (!stream || FAILED(OleLoadPicture(stream.get(), static_cast<LONG>(bytes.size()), FALSE, IID_IPicture, &picture)))
         return nullptr;
     return ComPtr<IPicture>(static_cast<IPicture*>(picture));
 }
@@ -102,16 +101,15 @@ GdiObject<HBITMAP> RenderStretched(IPicture& picture, int width, int height)
     SetStretchBltMode(memory.Get(), HALFTONE);
     SetBrushOrgEx(memory.Get(), 0, 0, nullptr);
     // HIMETRIC runs upwards: the source starts at the picture's top.
-    if (FAILED(picture.Render(memory.Get(), 0, 0, width, height, 0, pictureHeight, pictureWidth, -pictureHeight,
-                              nullptr)))
+    if (FAILED(
+            picture.Render(memory.Get(), 0, 0, width, height, 0, pictureHeight, pictureWidth, -pictureHeight, nullptr)))
         return GdiObject<HBITMAP>();
     return bitmap;
 }
 }
 
 // cppcheck-suppress passedByValue ; four ints, copied once as the control is made
-TImage::TImage(TWinControl& parent, TBounds bounds)
-    : width(ScaleToDpi(bounds.Width)), height(ScaleToDpi(bounds.Height))
+TImage::TImage(TWinControl& parent, TBounds bounds) : width(ScaleToDpi(bounds.Width)), height(ScaleToDpi(bounds.Height))
 {
     // SS_BITMAP sizes the control to its bitmap, which is rendered at the box's size. (Wine
     // draws SS_REALSIZECONTROL stretched wrongly.)

@@ -13,7 +13,7 @@ public:
     bool LoadJpegResource(int resourceId);
 
 private:
-    int width;  // the box's, in pixels at the system DPI
+    int width; // the box's, in pixels at the system DPI
     int height;
     GdiObject<HBITMAP> bitmap;
 };

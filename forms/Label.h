@@ -19,7 +19,7 @@ public:
     // after the gap: drawing every caption a fast tick sets would cost more than the tick.
     void SetCaption(const char* text, UINT refreshGapMs = 0);
     void SetFont(const std::string& name, int height); // as TFont; instead of the parent's font
-    void Repaint(); // shows the caption now, not when the message loop next runs
+    void Repaint();                                    // shows the caption now, not when the message loop next runs
 
 private:
     bool IsCaption(const char* caption, int length) const;
@@ -33,7 +33,7 @@ private:
     // The caption as set, to compare with: asking the window costs two messages a tick. Only
     // SetCaption and the constructor set the text.
     char caption[128] = {};
-    int captionLength = -1; // -1: too long to keep
+    int captionLength = -1;    // -1: too long to keep
     bool windowBehind = false; // the window shows an older caption
     double shownAtMs = 0;      // when the window took its caption
 };

@@ -13,8 +13,8 @@ public:
     int Count() const;
     std::string Item(int index) const; // throws std::out_of_range
 
-    int ItemIndex() const;             // -1: nothing selected
-    void SetItemIndex(int index);      // -1 clears; raises no OnClick
+    int ItemIndex() const;        // -1: nothing selected
+    void SetItemIndex(int index); // -1 clears; raises no OnClick
 
     TNotifyEvent OnClick; // the user changed the selection, by mouse or keyboard
 

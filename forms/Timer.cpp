@@ -35,7 +35,7 @@ void HonourTimerResolutionWhenHidden()
     PROCESS_POWER_THROTTLING_STATE state{PROCESS_POWER_THROTTLING_CURRENT_VERSION,
                                          PROCESS_POWER_THROTTLING_IGNORE_TIMER_RESOLUTION, 0};
     reinterpret_cast<SetInformation>(reinterpret_cast<void*>(entry))(GetCurrentProcess(), ProcessPowerThrottling,
-                                                                      &state, sizeof state);
+                                                                     &state, sizeof state);
 }
 
 }

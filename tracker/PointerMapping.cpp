@@ -44,8 +44,8 @@ int32_t RelativeMove(int32_t& last, int32_t value, int32_t sensitivity)
 }
 }
 
-PointerMove MapSample(const MappingParameterSet& parameters, int32_t x, int32_t y,
-                      SamplePoint& lastSample, bool& firstSample)
+PointerMove MapSample(const MappingParameterSet& parameters, int32_t x, int32_t y, SamplePoint& lastSample,
+                      bool& firstSample)
 {
     if (parameters.InvertX)
         x = Inverted(x);

@@ -31,5 +31,5 @@ struct PointerMove {
 // change that the move's truncated quotient did not use. Every sum, difference and product
 // wraps around at 32 bits. A sensitivity of 0 leaves that axis still (relative) or at its base
 // (absolute); INT32_MIN / -1 gives INT32_MIN.
-PointerMove MapSample(const MappingParameterSet& parameters, int32_t x, int32_t y,
-                      SamplePoint& lastSample, bool& firstSample);
+PointerMove MapSample(const MappingParameterSet& parameters, int32_t x, int32_t y, SamplePoint& lastSample,
+                      bool& firstSample);

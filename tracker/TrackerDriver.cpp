@@ -135,8 +135,8 @@ TrackerResult CloseDrawLibrary()
 
 bool OpenTracker()
 {
-    return LoadDriveLibrary() == TrackerOk && SetVideoMode(0) == TrackerOk &&
-           LoadDrawLibrary() == TrackerOk && LockOutMode(0) == TrackerOk;
+    return LoadDriveLibrary() == TrackerOk && SetVideoMode(0) == TrackerOk && LoadDrawLibrary() == TrackerOk &&
+           LockOutMode(0) == TrackerOk;
 }
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): x, y and z as the driver delivers them

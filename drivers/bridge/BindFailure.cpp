@@ -38,8 +38,7 @@ std::string SystemReason(int error)
 void ShowBindFailure(const BridgeSettings& settings, int error)
 {
     const std::string text = "The opentrack bridge cannot receive head poses on UDP port " +
-                             std::to_string(settings.port) + " at " + settings.listen + ":\n\n" +
-                             SystemReason(error) +
+                             std::to_string(settings.port) + " at " + settings.listen + ":\n\n" + SystemReason(error) +
                              "\n\nThe pointer will not move. Close the program that uses this port, or set another "
                              "Port in VFXBridge.ini; then press Stop and Activate.";
     MessageBoxA(GetActiveWindow(), text.c_str(), "Nodlink", MB_OK | MB_ICONERROR);

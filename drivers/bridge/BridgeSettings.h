@@ -7,7 +7,7 @@
 #include <string>
 
 struct BridgeSettings {
-    uint16_t port = 4242; // opentrack's own default
+    uint16_t port = 4242;             // opentrack's own default
     std::string listen = "127.0.0.1"; // an IPv4 address of this PC; 0.0.0.0 is every one
     AngleScale scale{100, 1, 1};
     uint32_t timeoutMs = 500;

@@ -9,7 +9,7 @@
 constexpr size_t PosePacketSize = 48;
 
 struct HeadAngles {
-    double yaw; // grows as the head turns right
+    double yaw;   // grows as the head turns right
     double pitch; // grows as the head looks up
     double roll;
 };

@@ -21,8 +21,8 @@ constexpr int MaxDatagramsPerRead = 256;
 struct Bridge {
     BridgeSettings settings;
     std::optional<PoseSocket> socket; // bound, between a successful open and the close
-    HMODULE self = nullptr; // a load of this DLL held while the socket is open
-    bool hasPose = false; // since the open
+    HMODULE self = nullptr;           // a load of this DLL held while the socket is open
+    bool hasPose = false;             // since the open
     HeadAngles newest{};
     HeadAngles centre{};
     ULONGLONG newestAt = 0;

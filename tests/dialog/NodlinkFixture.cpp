@@ -39,7 +39,8 @@ TNodlink& NodlinkTest::Form()
 bool NodlinkTest::SelectAndLoad(const std::string& name)
 {
     const std::vector<std::string> entries = Entries(Form().ListProfiles);
-    form->ListProfiles.SetItemIndex(static_cast<int>(std::find(entries.begin(), entries.end(), name) - entries.begin()));
+    form->ListProfiles.SetItemIndex(
+        static_cast<int>(std::find(entries.begin(), entries.end(), name) - entries.begin()));
     return LoadSelectedProfile();
 }
 

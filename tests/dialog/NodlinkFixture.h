@@ -18,7 +18,7 @@ protected:
     NodlinkTest();
     ~NodlinkTest() override;
 
-    TNodlink& Form(); // created on first use, which runs FormCreate
+    TNodlink& Form();                            // created on first use, which runs FormCreate
     bool SelectAndLoad(const std::string& name); // from code, which raises no click
     // The last box shown: under the program's title, its text, its buttons and the one Enter presses.
     void ExpectBox(const std::string& message, const std::vector<std::string>& buttons, const std::string& enter);

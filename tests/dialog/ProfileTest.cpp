@@ -84,7 +84,8 @@ TEST_F(Profile, AFileWithoutTheMarkerLoadsNothing)
     form.XSens.SetText("55");
     dialogs.PressEscape();
     EXPECT_FALSE(SelectAndLoad("zero.vfx"));
-    EXPECT_EQ(std::tuple(CurrentProfilePath, ShownByMapping(), form.XSens.Text()), std::tuple(PathOf("a.vfx"), ValuesA, "55"));
+    EXPECT_EQ(std::tuple(CurrentProfilePath, ShownByMapping(), form.XSens.Text()),
+              std::tuple(PathOf("a.vfx"), ValuesA, "55"));
     EXPECT_TRUE(SaveCurrentProfile());
     EXPECT_EQ(folder.Read("a.vfx"), ProfileWith({false, true, "55", "4", false, "5", "-6"}));
 }

@@ -25,7 +25,8 @@ int32_t Record(const char* name, int32_t mode = -1)
 {
     char* calls = Script().calls;
     const size_t used = std::strlen(calls);
-    std::snprintf(calls + used, sizeof Script().calls - used, mode == -1 ? "%s " : "%s(%d) ", name, static_cast<int>(mode));
+    std::snprintf(calls + used, sizeof Script().calls - used, mode == -1 ? "%s " : "%s(%d) ", name,
+                  static_cast<int>(mode));
     return 1;
 }
 }

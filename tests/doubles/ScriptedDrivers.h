@@ -5,5 +5,5 @@
 
 #include <string>
 
-DriverScript& Script(); // DriverScript{}: no calls; VFXGetTracking delivers (0, 0, 0)
+DriverScript& Script();                              // DriverScript{}: no calls; VFXGetTracking delivers (0, 0, 0)
 void UseDriverScenario(const std::string& scenario); // releases every load still held first

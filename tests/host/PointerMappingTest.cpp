@@ -80,7 +80,8 @@ TEST(PointerMapping, MapsOneTickAsTheArithmeticSays)
         bool first = tick.first;
         const PointerMove move = MapSample(tick.parameters, tick.x, tick.y, last, first);
         EXPECT_EQ(Tick(move.Absolute, move.EventX, move.EventY, move.ShownX, move.ShownY, last.X, last.Y),
-                  tick.expected) << tick.what;
+                  tick.expected)
+            << tick.what;
     }
 }
 

@@ -24,7 +24,8 @@ ModalAnswerer::~ModalAnswerer()
     KillTimer(nullptr, timer);
     active = nullptr;
     if (!answers.empty())
-        report(std::to_string(answers.size()) + " scripted dialog answer(s) left unused: an expected dialog never came");
+        report(std::to_string(answers.size()) +
+               " scripted dialog answer(s) left unused: an expected dialog never came");
 }
 
 void ModalAnswerer::Press(const std::string& caption)

@@ -13,7 +13,7 @@ public:
 
     const std::string& Path() const { return path; } // ends in '\'
     void Write(const std::string& name, const std::string& contents) const;
-    std::string Read(const std::string& name) const; // empty when missing
+    std::string Read(const std::string& name) const;                     // empty when missing
     bool CopyIn(const std::string& from, const std::string& name) const; // copies file NAME of folder FROM in
     bool Exists(const std::string& name) const { return std::filesystem::exists(path + name); }
 

@@ -7,7 +7,7 @@
 
 struct ShownWindow {
     std::string title;
-    std::string message; // the texts of its visible static controls, joined
+    std::string message;              // the texts of its visible static controls, joined
     std::vector<std::string> buttons; // the captions of its visible buttons, in window order
     std::string defaultButton;
 };

@@ -19,7 +19,8 @@ void StartClosed(const char* scenario)
 
 bool Loaded(bool drive, bool draw)
 {
-    return (GetModuleHandleA("VFXDrive.dll") != nullptr) == drive && (GetModuleHandleA("VFXDraw.dll") != nullptr) == draw;
+    return (GetModuleHandleA("VFXDrive.dll") != nullptr) == drive &&
+           (GetModuleHandleA("VFXDraw.dll") != nullptr) == draw;
 }
 
 TEST(TrackerDriver, OpenPassesItsModesAndEveryOpenCountsUntilItsClose)
