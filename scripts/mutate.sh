@@ -76,7 +76,7 @@ dialog/Unit1.cpp^Status.SetCaption("Error initializing VFX3D.");^Status.SetCapti
 dialog/Unit1.cpp^    LoadSelectedProfile();\n    Status.SetCaption("Starting VFX3D...");^    Status.SetCaption("Starting VFX3D...");^Activate tracks without the edits
 dialog/ProfileFile.cpp^if (!path || !HasProfileMarker(*path))^if (!path)^a file without the marker loaded
 dialog/ProgramPaths.cpp^return EqualsIgnoringAsciiCase(fileName, TemplateFileName);^return fileName == TemplateFileName;^the template deletable under another letter case
-forms/Timer.cpp^    messagesFirst = MillisecondsNow() - start >= slow;^    messagesFirst = false;^a slow tick starves the clicks that would stop it
+forms/Timer.cpp^    messagesFirst = MillisecondsNow() - start >= slow;^    messagesFirst = MillisecondsNow() - start >= slow * 100;^a slow tick starves the clicks that would stop it
 forms/Timer.cpp^    if (timer != enabledTimers.end() && WaitForSingleObject^    if (WaitForSingleObject^a stand-in's tick after its timer stopped
 forms/Timer.cpp^    if (woken < WAIT_OBJECT_0 + count)\n        enabledTimers[woken - WAIT_OBJECT_0]->Tick();^    if (woken < WAIT_OBJECT_0 + count)\n        enabledTimers[woken - WAIT_OBJECT_0]->Tick(), enabledTimers[woken - WAIT_OBJECT_0]->Tick();^two ticks for one that fell due
 forms/Timer.cpp^        timeEndPeriod(ResolutionMs);\n^\n^the timer resolution kept raised after Stop^8: the system's power use, which no test here can see
