@@ -17,7 +17,7 @@ tracker/PointerMapping.cpp^Quotient(WrappingSubtract(last, value), sensitivity)^
 tracker/PointerMapping.cpp^WrappingSubtract(0xFFFF, value)^WrappingSubtract(0xFFFE, value)^off-by-one inversion
 tracker/PointerMapping.cpp^move.EventY = WrappingAdd(parameters.BaseY, move.ShownY);^move.EventY = move.ShownY;^base Y left out
 tracker/PointerMapping.cpp^        lastSample = {x, y};\n    } else {^    } else {^an absolute tick does not keep its sample
-tracker/PointerMapping.cpp^last = sensitivity == 0 ? value : WrappingSubtract(last, WrappingMultiply(move, sensitivity));^last = value;^the division remainder dropped
+tracker/PointerMapping.cpp^last = sensitivity == 0 ? value : WrappingSubtract(last, WrappingMultiply(move, sensitivity));^last = sensitivity == 0 ? value : WrappingSubtract(value, WrappingMultiply(0, sensitivity));^the division remainder dropped
 tracker/PointerMapping.cpp^last = sensitivity == 0 ? value : ^last = ^sensitivity 0 carries the whole change
 tracker/PointerMapping.cpp^    if (sensitivity == -1)\n        return WrappingSubtract(0, value);\n^^INT32_MIN / -1 left to trap
 tracker/PointerStep.cpp^MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE :^MOUSEEVENTF_ABSOLUTE :^absolute move without the move flag
@@ -45,7 +45,7 @@ dialog/ProfileFile.cpp^answer == IDOK && !SaveCurrentProfile()^answer == IDCANCE
 dialog/ProfileFile.cpp^box.Checked() ? "1" : "0"^box.Checked() ? "0" : "1"^check states saved inverted
 dialog/ProfileFile.cpp^"Nodlink", MB_OKCANCEL)^"Nodlink", MB_OKCANCEL | MB_ICONQUESTION)^save prompt with an icon^7: an icon
 dialog/ProfileFile.cpp^MarkerSection = "Configuration"^MarkerSection = "Config"^marker read from the wrong section
-dialog/ProfileFile.cpp^ShowMessage("The profile could not be saved.");^;^a failed save not reported
+dialog/ProfileFile.cpp^ShowMessage("The profile could not be saved.");^static_cast<void>(0);^a failed save not reported
 dialog/ProfileCatalogue.cpp^target->c_str(), TRUE)^target->c_str(), FALSE)^Add overwrites an existing profile
 dialog/ProfileCatalogue.cpp^MB_YESNO | MB_DEFBUTTON2^MB_YESNO^Yes is the default of the delete prompt
 dialog/ProfileCatalogue.cpp^    ListProfiles.SetItemIndex(0);\n    LoadSelectedProfile();^    LoadSelectedProfile();^nothing loaded after Delete
