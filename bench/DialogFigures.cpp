@@ -63,7 +63,7 @@ void BareTick()
     char text[sizeof bare.shown];
     std::snprintf(text, sizeof text, "Running        x = %d  y = %d", static_cast<int>(input.mi.dx),
                   static_cast<int>(input.mi.dy));
-    if (std::strcmp(text, bare.shown) != 0 && MillisecondsNow() - bare.shownAtMs >= 13) {
+    if (std::strcmp(text, bare.shown) != 0 && MillisecondsNow() - bare.shownAtMs >= TNodlink::StatusRefreshGapMs) {
         std::strcpy(bare.shown, text);
         SetWindowTextA(bare.label, text);
         bare.shownAtMs = MillisecondsNow();

@@ -13,10 +13,6 @@
 TNodlink* Nodlink = nullptr;
 
 namespace {
-constexpr UINT TickIntervalMs = 3;
-// A 60 Hz display frame less one tick: the status line shows the latest tick's numbers within a
-// frame, and is drawn at most once a frame, not at every tick.
-constexpr UINT StatusRefreshGapMs = 16 - TickIntervalMs;
 constexpr int StatusFontHeight = -19; // 14 pt at 96 DPI
 }
 

@@ -19,6 +19,11 @@ public:
     TNodlink(); // creates the controls, wires their events and runs FormCreate
     ~TNodlink() override;
 
+    static constexpr UINT TickIntervalMs = 3;
+    // A 60 Hz display frame less one tick: the status line shows the latest tick's numbers within
+    // a frame, and is drawn at most once a frame, not at every tick.
+    static constexpr UINT StatusRefreshGapMs = 16 - TickIntervalMs;
+
     // Declared in layout order: creation order is the tab order.
     TGroupBox Profiles;
     TListBox ListProfiles;

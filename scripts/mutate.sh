@@ -38,7 +38,7 @@ dialog/Unit1.cpp^    CloseTracker();\n    Profiles.SetEnabled(true);^    Profile
 dialog/Unit1.cpp^    OfferToSavePendingEdits();\n    Application->Terminate();^    Application->Terminate();^Exit loses pending edits
 dialog/Unit1.cpp^    OnClose = [this] { ExitClick(); };\n^\n^close box skips the exit sequence
 dialog/Unit1.cpp^Status.SetCaption("Stopped.");^Status.SetCaption("Stopped");^Stop text without its full stop
-dialog/Unit1.cpp^constexpr UINT TickIntervalMs = 3;^constexpr UINT TickIntervalMs = 30;^slow tick
+dialog/Unit1.h^constexpr UINT TickIntervalMs = 3;^constexpr UINT TickIntervalMs = 30;^slow tick
 dialog/ProfileFile.cpp^MappingParameters.YSens = ReadParameter(path, "YSens");^MappingParameters.YSens = ReadParameter(path, "XSens");^wrong key for YSens
 dialog/ProfileFile.cpp^    ProfileModified = false;\n    return true;^    return true;^a load leaves the profile modified
 dialog/ProfileFile.cpp^answer == IDOK && !SaveCurrentProfile()^answer == IDCANCEL && !SaveCurrentProfile()^saves on Cancel
