@@ -37,7 +37,6 @@ void HonourTimerResolutionWhenHidden()
     reinterpret_cast<SetInformation>(reinterpret_cast<void*>(entry))(GetCurrentProcess(), ProcessPowerThrottling,
                                                                      &state, sizeof state);
 }
-
 }
 
 TTimer::TTimer(TWinControl& owner, UINT intervalMs)
