@@ -12,5 +12,5 @@ include(GoogleTest)
 set(NODLINK_HOST_SOURCES ${PROJECT_SOURCE_DIR}/tracker/PointerMapping.cpp
     ${PROJECT_SOURCE_DIR}/dialog/EditText.cpp ${PROJECT_SOURCE_DIR}/dialog/ProfileName.cpp
     ${PROJECT_SOURCE_DIR}/dialog/ProgramPaths.cpp
-    ${PROJECT_SOURCE_DIR}/drivers/bridge/PosePacket.cpp ${PROJECT_SOURCE_DIR}/drivers/bridge/SettingValue.cpp)
+    ${PROJECT_SOURCE_DIR}/drivers/bridge/PosePacket.cpp ${PROJECT_SOURCE_DIR}/drivers/bridge/PoseStream.cpp ${PROJECT_SOURCE_DIR}/drivers/bridge/SettingValue.cpp)
 add_subdirectory(tests/host)

@@ -1,7 +1,7 @@
 #pragma once
 // VFXBridge.ini beside the bridge's DLLs. A missing file or key gives the default, and so does
 // a value that is not one the setting can take.
-#include "PosePacket.h"
+#include "PoseStream.h"
 
 #include <cstdint>
 #include <string>

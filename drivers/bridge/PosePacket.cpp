@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cmath>
+#include <cstdint>
 
 namespace {
 constexpr int FieldCount = 6;
@@ -19,20 +20,6 @@ double LittleEndianDouble(const unsigned char* bytes)
 bool IsAngle(double degrees)
 {
     return degrees >= -180.0 && degrees <= 180.0;
-}
-
-double ShortWayRound(double degrees)
-{
-    if (degrees > 180.0)
-        return degrees - 360.0;
-    if (degrees < -180.0)
-        return degrees + 360.0;
-    return degrees;
-}
-
-int32_t Scaled(double degrees, double unitsPerDegree)
-{
-    return CentreValue + static_cast<int32_t>(std::lround(ShortWayRound(degrees) * unitsPerDegree));
 }
 }
 
@@ -52,9 +39,12 @@ std::optional<HeadAngles> ParsePosePacket(const unsigned char* data, size_t size
     return angles;
 }
 
-TrackerValues MapPose(const HeadAngles& pose, const HeadAngles& centre, const AngleScale& scale)
+bool IsClosingPacket(const unsigned char* data, size_t size)
 {
-    const double units = scale.unitsPerDegree;
-    return {Scaled(pose.yaw - centre.yaw, -units * scale.yawSign),
-            Scaled(pose.pitch - centre.pitch, units * scale.pitchSign), Scaled(pose.roll - centre.roll, units)};
+    if (size != PosePacketSize)
+        return false;
+    for (int i = 0; i < FieldCount; ++i)
+        if (LittleEndianDouble(data + i * FieldSize) != 0.0)
+            return false;
+    return true;
 }

@@ -2,8 +2,8 @@
 // samples.
 #include "BindFailure.h"
 #include "BridgeSettings.h"
-#include "PosePacket.h"
 #include "PoseSocket.h"
+#include "PoseStream.h"
 
 #include <windows.h>
 
@@ -22,11 +22,8 @@ struct Bridge {
     BridgeSettings settings;
     std::optional<PoseSocket> socket; // bound, between a successful open and the close
     HMODULE self = nullptr;           // a load of this DLL held while the socket is open
-    bool hasPose = false;             // since the open
-    HeadAngles newest{};
-    HeadAngles centre{};
-    ULONGLONG newestAt = 0;
-    unsigned long ignored = 0; // datagrams that were not poses, since the open
+    PoseStream poses{0};              // since the open
+    unsigned long ignored = 0;        // datagrams that were not poses, since the open
 };
 
 // Never destroyed: a destructor would close the socket and end Winsock inside DllMain, at an
@@ -52,25 +49,15 @@ void ReleaseSocket()
 
 void DrainSocket()
 {
-    bool arrived = false;
+    const ULONGLONG now = GetTickCount64();
     for (int read = 0; read < MaxDatagramsPerRead; ++read) {
         unsigned char datagram[PosePacketSize + 1]; // one byte more shows a datagram too long
         const int size = bridge.socket->Receive(datagram, sizeof datagram);
         if (size < 0)
             break;
-        const std::optional<HeadAngles> pose = ParsePosePacket(datagram, static_cast<size_t>(size));
-        if (!pose) {
+        if (!bridge.poses.TakeDatagram(datagram, static_cast<size_t>(size), now))
             ++bridge.ignored;
-            continue;
-        }
-        if (!bridge.hasPose)
-            bridge.centre = *pose;
-        bridge.hasPose = true;
-        bridge.newest = *pose;
-        arrived = true;
     }
-    if (arrived)
-        bridge.newestAt = GetTickCount64();
 }
 
 void ReportIgnored()
@@ -87,9 +74,9 @@ void ReportIgnored()
 // 1 once listening; 0 when the socket could not be bound, which a message box explains.
 VFX_EXPORT int32_t __cdecl VFXOpen(void)
 {
-    bridge.hasPose = false;
     bridge.ignored = 0;
     bridge.settings = ReadBridgeSettings();
+    bridge.poses = PoseStream(bridge.settings.timeoutMs);
     // emplace closes an earlier socket first: an open without a close never meets its own port.
     const int error = bridge.socket.emplace().Bind(bridge.settings.listen, bridge.settings.port);
     if (error == 0) {
@@ -113,7 +100,7 @@ VFX_EXPORT int32_t __cdecl VFXZeroSet(void)
 {
     if (bridge.socket)
         DrainSocket();
-    bridge.centre = bridge.newest;
+    bridge.poses.Centre();
     return 1;
 }
 
@@ -124,17 +111,16 @@ VFX_EXPORT int32_t __cdecl VFXSetVideoMode(int32_t)
 
 // Status 1: a pose arrived within TimeoutMs; 2: poses stopped, the values hold the last one;
 // 3: no pose since the open, the values read the centre so relative mode stands still.
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the signature of the headset's driver
 VFX_EXPORT int32_t __cdecl VFXGetTracking(int32_t* x, int32_t* y, int32_t* z)
 {
     if (bridge.socket)
         DrainSocket();
-    if (!bridge.hasPose) {
-        *x = *y = *z = CentreValue;
-        return 3;
-    }
-    const TrackerValues values = MapPose(bridge.newest, bridge.centre, bridge.settings.scale);
+    const TrackerValues values = ScaledValues(bridge.poses.Turned(), bridge.settings.scale);
     *x = values.x;
     *y = values.y;
     *z = values.z;
-    return GetTickCount64() - bridge.newestAt <= bridge.settings.timeoutMs ? 1 : 2;
+    if (!bridge.poses.HasPose())
+        return 3;
+    return bridge.poses.IsFresh(GetTickCount64()) ? 1 : 2;
 }

@@ -111,10 +111,12 @@ TEST(EndToEnd, AUserTracksTheSimulatedHeadThenSwitchesToOpentrack)
     ASSERT_TRUE(StatusShows(window, "Running        x = "));
     // x: 32767 + 1000 + 1092 per degree turned right; y: 32767 - 1092 per degree looked up.
     const SOCKET sender = socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
-    SendPose(sender, 4, -2); // the centre
-    SendPose(sender, 14, 3);
+    // In steps a head can make: a larger one is opentrack re-centring, which moves nothing.
+    for (int step = 0; step <= 2; ++step)
+        SendPose(sender, 4 + 5 * step, -2 + 2.5 * step); // from the centre
     ASSERT_TRUE(PointerReaches(44687, 27307)) << "10 degrees right, 5 up";
-    SendPose(sender, -6, -7);
+    for (int step = 1; step <= 4; ++step)
+        SendPose(sender, 14 - 5 * step, 3 - 2.5 * step);
     ASSERT_TRUE(PointerReaches(22847, 38227)) << "10 degrees left, 5 down";
     // clang-format off
     for (const auto& [yaw, pitch, roll, size] : {std::tuple(14.0, 3.0, 0.0, 47), {14, 3, 0, 49}, {NAN, 3, 0, 48},

@@ -1,23 +1,70 @@
-// The opentrack bridge's arithmetic: which way and how far a head pose moves the tracker values.
-// What is not a pose is tried end to end.
-#include "drivers/bridge/PosePacket.h"
+// The opentrack bridge: how far and which way a turn of the head moves the tracker values, and
+// that opentrack's own jumps move them not at all. Datagrams of other kinds are tried end to end.
+#include "drivers/bridge/PoseStream.h"
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstring>
 #include <tuple>
+#include <vector>
 
-TEST(Bridge, MapsAnglesAroundTheCentreTheShortWayRound)
+TEST(Bridge, ScalesTheTurnFromTheCentre)
 {
     using Values = std::tuple<int32_t, int32_t, int32_t>;
-    const std::tuple<HeadAngles, HeadAngles, AngleScale, Values> rows[] = {
-        {{12, -7, 3}, {12, -7, 3}, {100, 1, 1}, {32768, 32768, 32768}},
-        {{1, 2, -3}, {0, 0, 0}, {100, 1, 1}, {32668, 32968, 32468}}, // right lowers x, up raises y
-        {{1, 1, 1}, {0, 0, 0}, {100, -1, -1}, {32868, 32668, 32868}},
-        {{0.125, 0.125, -0.125}, {0, 0, 0}, {4, 1, 1}, {32767, 32769, 32767}}, // halves away from zero
-        {{30, -30, 0}, {0, 0, 0}, {1092, 1, 1}, {8, 8, 32768}},
-        {{-170, 175, 0}, {170, -175, 0}, {100, 1, 1}, {30768, 31768, 32768}}};
-    for (const auto& [pose, centre, scale, expected] : rows) {
-        const TrackerValues values = MapPose(pose, centre, scale);
+    const std::tuple<HeadAngles, AngleScale, Values> rows[] = {
+        {{1, 2, -3}, {100, 1, 1}, {32668, 32968, 32468}}, // right lowers x, up raises y
+        {{1, 1, 1}, {100, -1, -1}, {32868, 32668, 32868}},
+        {{0.125, 0.125, -0.125}, {4, 1, 1}, {32767, 32769, 32767}}, // halves away from zero
+        {{30, -30, 0}, {1092, 1, 1}, {8, 8, 32768}},
+        {{2e7, 2e7, 0}, {10000, 1, 1}, {1863495680, -1863430144, 32768}}}; // round and round wraps
+    for (const auto& [turned, scale, expected] : rows) {
+        const TrackerValues values = ScaledValues(turned, scale);
         EXPECT_EQ(Values(values.x, values.y, values.z), expected);
+    }
+}
+
+namespace {
+// A datagram's yaw and pitch, the milliseconds when it came, and the turn from the centre that
+// Nodlink reads after it.
+struct Arrival {
+    double yaw, pitch;
+    uint64_t at;
+    double turnedYaw, turnedPitch;
+    bool closing = false; // six zeros
+};
+
+Arrival Closing(uint64_t at, double turnedYaw, double turnedPitch)
+{
+    return {0, 0, at, turnedYaw, turnedPitch, true};
+}
+}
+
+TEST(Bridge, OnlyTurnsOfTheHeadMoveTheValuesNotOpentracksJumps)
+{
+    // clang-format off
+    const std::pair<const char*, std::vector<Arrival>> sessions[] = {
+        {"a Center", {{1, 0, 0, 0, 0}, {2, 4, 4, 1, 4}, {3, 8, 8, 2, 8}, {4, 12, 12, 3, 12}, {0, 0, 16, 3, 12},
+                      {-1, 0.5, 20, 2, 12.5}}},
+        {"a fast turn, the closing zeros, a restart", {{0, 0, 0, 0, 0}, {4.5, -4.5, 4, 4.5, -4.5},
+                      {9, -9, 8, 9, -9}, {13.5, -13.5, 12, 13.5, -13.5}, Closing(16, 13.5, -13.5),
+                      {0, 0, 900, 13.5, -13.5}, {1, 0, 904, 14.5, -13.5}}},
+        {"the closing zeros near the centre", {{0, 0, 0, 0, 0}, {2, -1, 4, 2, -1}, Closing(8, 2, -1),
+                      {2.5, -1, 12, 2, -1}, {3, -1, 16, 2.5, -1}}},
+        {"across +-180 degrees", {{179, 0, 0, 0, 0}, {-179, 0, 4, 2, 0}, {179, 0, 8, 0, 0}, {-170, 1, 12, 0, 0}}},
+        {"after a loss", {{5, 0, 0, 0, 0}, {6, 0, 4, 1, 0}, {8, 0, 505, 1, 0}, {9, 0, 509, 2, 0}}}};
+    // clang-format on
+    static_assert(std::endian::native == std::endian::little, "opentrack's byte order");
+    for (const auto& [what, arrivals] : sessions) {
+        PoseStream poses(500);
+        for (const Arrival& arrival : arrivals) {
+            const double fields[6] = {0, 0, arrival.closing ? 0.0 : 50.0, arrival.yaw, arrival.pitch, 0};
+            unsigned char datagram[PosePacketSize];
+            std::memcpy(datagram, fields, sizeof datagram);
+            EXPECT_TRUE(poses.TakeDatagram(datagram, sizeof datagram, arrival.at));
+            EXPECT_EQ(std::pair(poses.Turned().yaw, poses.Turned().pitch),
+                      std::pair(arrival.turnedYaw, arrival.turnedPitch))
+                << what << ", at " << arrival.at << " ms";
+        }
     }
 }
