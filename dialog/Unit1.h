@@ -9,8 +9,10 @@
 #include "Image.h"
 #include "Label.h"
 #include "ListBox.h"
+#include "ThreadPriority.h"
 #include "Timer.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -73,6 +75,8 @@ private:
     template <class Control>
     Control Placed(std::string_view name);
     void WireEvents();
+
+    std::optional<TThreadPriority> tickPriority; // raised while Timer1 runs
 };
 
 extern TNodlink* Nodlink; // the one instance while it exists
