@@ -33,11 +33,6 @@ protected:
         return form->Status.Caption();
     }
 };
-
-int TickPriority()
-{
-    return GetThreadPriority(GetCurrentThread());
-}
 }
 
 // Each tick sends one event; a head moved while stopped does not leap on the first tick.
@@ -49,11 +44,11 @@ TEST_F(Tracking, TicksMoveThePointerAndActivateTakesAFreshBaseline)
     EXPECT_EQ(form.Timer1.Interval(), 3u) << "ms";
     form.RunClick();
     EXPECT_FALSE(form.Profiles.Enabled() || form.Parameters.Enabled()) << "no profile changes while tracking";
-    EXPECT_EQ(TickPriority(), THREAD_PRIORITY_HIGHEST) << "ahead of a game on every core";
+    EXPECT_EQ(GetThreadPriority(GetCurrentThread()), THREAD_PRIORITY_HIGHEST) << "ahead of a game on every core";
     EXPECT_EQ(TickAt(0, 0), "Running        x = 65535  y = 65535");
     EXPECT_EQ(sent.back(), Event(INPUT_MOUSE, MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, 65535, 65535, 0, 0, 0));
     form.StopClick();
-    EXPECT_EQ(TickPriority(), THREAD_PRIORITY_NORMAL);
+    EXPECT_EQ(GetThreadPriority(GetCurrentThread()), THREAD_PRIORITY_NORMAL);
     ASSERT_TRUE(SelectAndLoad("relative.vfx"));
     form.RunClick();
     EXPECT_EQ(TickAt(1000, 2000), "Running        x = 0  y = 0");
@@ -84,7 +79,7 @@ TEST_F(Tracking, AFailedActivateOnlyChangesTheText)
     form.RunClick();
     EXPECT_EQ(form.Status.Caption(), "Error initializing VFX3D.");
     EXPECT_TRUE(!form.Timer1.Enabled() && form.Profiles.Enabled() && form.Parameters.Enabled());
-    EXPECT_EQ(TickPriority(), THREAD_PRIORITY_NORMAL);
+    EXPECT_EQ(GetThreadPriority(GetCurrentThread()), THREAD_PRIORITY_NORMAL);
     form.StopClick();
     EXPECT_EQ(form.Status.Caption(), "Stopped.");
     EXPECT_EQ(std::string(Script().calls), "VFXOpen VFXSetVideoMode(0) VFXClose ");
@@ -105,7 +100,7 @@ TEST_F(Tracking, TheCloseBoxClosesTheTrackerThenOffersToSave)
     ExpectBox("The current profile has been modified.Save changes?", {"OK", "Cancel"}, "OK");
     EXPECT_EQ(atPrompt, "VFXOpen VFXSetVideoMode(0) VFXLockOutMode(0) VFXClose ") << "closed first";
     EXPECT_TRUE(Application->Terminated() && !GetModuleHandleA("VFXDrive.dll"));
-    EXPECT_EQ(TickPriority(), THREAD_PRIORITY_NORMAL);
+    EXPECT_EQ(GetThreadPriority(GetCurrentThread()), THREAD_PRIORITY_NORMAL);
 }
 
 TEST_F(Tracking, AnExceptionInAHandlerIsShownNotACrash)

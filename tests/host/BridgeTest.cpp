@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <bit>
+#include <cmath>
 #include <cstring>
 #include <tuple>
 #include <vector>
@@ -24,32 +26,19 @@ TEST(Bridge, ScalesTheTurnFromTheCentre)
     }
 }
 
-namespace {
-// A datagram's yaw and pitch, the milliseconds when it came, and the turn from the centre that
-// Nodlink reads after it.
-struct Arrival {
-    double yaw, pitch;
-    uint64_t at;
-    double turnedYaw, turnedPitch;
-    bool closing = false; // six zeros
-};
-
-Arrival Closing(uint64_t at, double turnedYaw, double turnedPitch)
-{
-    return {0, 0, at, turnedYaw, turnedPitch, true};
-}
-}
-
+// Each datagram: yaw and pitch, or Closing for six zeros; the milliseconds when it came; the
+// turn from the centre that Nodlink reads after it.
 TEST(Bridge, OnlyTurnsOfTheHeadMoveTheValuesNotOpentracksJumps)
 {
+    constexpr double Closing = NAN;
     // clang-format off
-    const std::pair<const char*, std::vector<Arrival>> sessions[] = {
+    const std::pair<const char*, std::vector<std::array<double, 5>>> sessions[] = {
         {"a Center", {{1, 0, 0, 0, 0}, {2, 4, 4, 1, 4}, {3, 8, 8, 2, 8}, {4, 12, 12, 3, 12}, {0, 0, 16, 3, 12},
                       {-1, 0.5, 20, 2, 12.5}}},
         {"a fast turn, the closing zeros, a restart", {{0, 0, 0, 0, 0}, {4.5, -4.5, 4, 4.5, -4.5},
-                      {9, -9, 8, 9, -9}, {13.5, -13.5, 12, 13.5, -13.5}, Closing(16, 13.5, -13.5),
+                      {9, -9, 8, 9, -9}, {13.5, -13.5, 12, 13.5, -13.5}, {Closing, 0, 16, 13.5, -13.5},
                       {0, 0, 900, 13.5, -13.5}, {1, 0, 904, 14.5, -13.5}}},
-        {"the closing zeros near the centre", {{0, 0, 0, 0, 0}, {2, -1, 4, 2, -1}, Closing(8, 2, -1),
+        {"the closing zeros near the centre", {{0, 0, 0, 0, 0}, {2, -1, 4, 2, -1}, {Closing, 0, 8, 2, -1},
                       {2.5, -1, 12, 2, -1}, {3, -1, 16, 2.5, -1}}},
         {"across +-180 degrees", {{179, 0, 0, 0, 0}, {-179, 0, 4, 2, 0}, {179, 0, 8, 0, 0}, {-170, 1, 12, 0, 0}}},
         {"after a loss", {{5, 0, 0, 0, 0}, {6, 0, 4, 1, 0}, {8, 0, 505, 1, 0}, {9, 0, 509, 2, 0}}}};
@@ -57,14 +46,13 @@ TEST(Bridge, OnlyTurnsOfTheHeadMoveTheValuesNotOpentracksJumps)
     static_assert(std::endian::native == std::endian::little, "opentrack's byte order");
     for (const auto& [what, arrivals] : sessions) {
         PoseStream poses(500);
-        for (const Arrival& arrival : arrivals) {
-            const double fields[6] = {0, 0, arrival.closing ? 0.0 : 50.0, arrival.yaw, arrival.pitch, 0};
+        for (const auto& [yaw, pitch, at, turnedYaw, turnedPitch] : arrivals) {
+            const double fields[6] = {0, 0, std::isnan(yaw) ? 0 : 50.0, std::isnan(yaw) ? 0 : yaw, pitch, 0};
             unsigned char datagram[PosePacketSize];
             std::memcpy(datagram, fields, sizeof datagram);
-            EXPECT_TRUE(poses.TakeDatagram(datagram, sizeof datagram, arrival.at));
-            EXPECT_EQ(std::pair(poses.Turned().yaw, poses.Turned().pitch),
-                      std::pair(arrival.turnedYaw, arrival.turnedPitch))
-                << what << ", at " << arrival.at << " ms";
+            EXPECT_TRUE(poses.TakeDatagram(datagram, sizeof datagram, static_cast<uint64_t>(at)));
+            EXPECT_EQ(std::pair(poses.Turned().yaw, poses.Turned().pitch), std::pair(turnedYaw, turnedPitch))
+                << what << ", at " << at << " ms";
         }
     }
 }
