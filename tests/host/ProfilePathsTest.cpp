@@ -21,7 +21,8 @@ TEST(ProfilePaths, RefuseNamesWithPathsForbiddenCharactersOrDevicesOnly)
         EXPECT_TRUE(IsPlainProfileName(name)) << name;
     // clang-format off
     for (const char* name : {"..\\evil", "../evil", "C:evil", "CON", "con", "Prn", "AUX", "nul", "COM1", "lpt9",
-                             "NUL.txt", "AUX ", "CON .x", "a<b", "a>b", "a\"b", "a|b", "a*b", "a\tb", "a\x1F" "b"})
+                             "NUL.txt", "AUX ", "CON .x", "a<b", "a>b", "a\"b", "a|b", "a*b", "a\tb", "a\x1F" "b",
+                             "COM\xB9", "lpt\xB2", "LPT\xB3.txt"})
         EXPECT_FALSE(IsPlainProfileName(name)) << name;
     // clang-format on
 }
