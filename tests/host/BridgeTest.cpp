@@ -1,6 +1,7 @@
-// The opentrack bridge's arithmetic: which way and how far a head pose moves the tracker values.
-// What is not a pose is tried end to end.
+// The opentrack bridge's arithmetic: which way and how far a head pose moves the tracker values,
+// and the numbers of its settings. What is not a pose is tried end to end.
 #include "drivers/bridge/PosePacket.h"
+#include "drivers/bridge/SettingValue.h"
 
 #include <gtest/gtest.h>
 
@@ -20,4 +21,10 @@ TEST(Bridge, MapsAnglesAroundTheCentreTheShortWayRound)
         const TrackerValues values = MapPose(pose, centre, scale);
         EXPECT_EQ(Values(values.x, values.y, values.z), expected);
     }
+}
+
+TEST(Bridge, ReadsASettingsNumberWithAnyLeadingZerosButNoMoreDigitsThanFit)
+{
+    EXPECT_EQ(ParseWholeNumber("-0000000000000000000000000001", -1, 1), -1);
+    EXPECT_EQ(ParseWholeNumber("99999999999999999999", 1, 65535), std::nullopt);
 }
