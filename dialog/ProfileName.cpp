@@ -11,6 +11,15 @@ bool IsForbiddenCharacter(char c)
     return byte < 32 || std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos;
 }
 
+// Windows takes Latin-1's superscript digits 1, 2 and 3 for port numbers too. They are these
+// bytes in Windows-1252 and most other Windows code pages; in the rest the bytes only refuse a
+// few harmless names.
+bool IsPortNumber(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    return (c >= '1' && c <= '9') || byte == 0xB9 || byte == 0xB2 || byte == 0xB3;
+}
+
 // Windows maps the device names to devices whatever follows the first dot, and ignores
 // blanks before that dot.
 bool IsReservedDeviceName(std::string_view name)
@@ -23,7 +32,7 @@ bool IsReservedDeviceName(std::string_view name)
         if (EqualsIgnoringAsciiCase(base, device))
             return true;
     const bool numberedPort =
-        base.size() == 4 && base[3] >= '1' && base[3] <= '9' &&
+        base.size() == 4 && IsPortNumber(base[3]) &&
         (EqualsIgnoringAsciiCase(base.substr(0, 3), "COM") || EqualsIgnoringAsciiCase(base.substr(0, 3), "LPT"));
     return numberedPort;
 }

@@ -69,11 +69,16 @@ void TWinControl::DestroyHandle()
     handle = nullptr;
 }
 
+std::string WindowText(HWND window)
+{
+    std::vector<char> text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1);
+    GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
+    return text.data();
+}
+
 std::string TWinControl::ReadText() const
 {
-    std::vector<char> text(static_cast<size_t>(GetWindowTextLengthA(handle)) + 1);
-    GetWindowTextA(handle, text.data(), static_cast<int>(text.size()));
-    return text.data();
+    return WindowText(handle);
 }
 
 void TWinControl::WriteText(const std::string& text)

@@ -14,6 +14,8 @@ struct TBounds {
 
 using TNotifyEvent = std::function<void()>;
 
+std::string WindowText(HWND window);
+
 // Runs EVENT when it is set. An exception it throws is shown in the application's exception
 // message box and goes no further: it must not unwind through the system's window procedures.
 void RaiseEvent(const TNotifyEvent& event);

@@ -1,12 +1,12 @@
 #include "Dialogs.h"
 
 #include "Application.h"
+#include "Control.h"
 #include "InputBoxResource.h"
 
 #include <windows.h>
 
 #include <stdexcept>
-#include <vector>
 
 namespace {
 constexpr int MaxInputLength = 255; // as long as a file name may be: the box asks for a profile's name
@@ -16,14 +16,6 @@ struct InputRequest {
     const std::string& prompt;
     std::string text;
 };
-
-std::string DialogItemText(HWND dialog, int id)
-{
-    HWND item = GetDlgItem(dialog, id);
-    std::vector<char> text(static_cast<size_t>(GetWindowTextLengthA(item)) + 1);
-    GetWindowTextA(item, text.data(), static_cast<int>(text.size()));
-    return text.data();
-}
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): a dialog procedure: Windows sets the signature
 INT_PTR CALLBACK InputDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
@@ -41,7 +33,7 @@ INT_PTR CALLBACK InputDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK) {
             reinterpret_cast<InputRequest*>(GetWindowLongPtrA(dialog, DWLP_USER))->text =
-                DialogItemText(dialog, IDC_INPUTBOX_EDIT);
+                WindowText(GetDlgItem(dialog, IDC_INPUTBOX_EDIT));
             EndDialog(dialog, IDOK);
             return TRUE;
         }

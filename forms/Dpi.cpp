@@ -1,21 +1,11 @@
 #include "Dpi.h"
 
-#include <windows.h>
-
-namespace {
-int ReadSystemDpi()
-{
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
-}
+#include "GdiHandles.h"
 
 int SystemDpi()
 {
     // The system DPI changes only with a new logon.
-    static const int dpi = ReadSystemDpi();
+    static const int dpi = GetDeviceCaps(WindowDc(nullptr).Get(), LOGPIXELSY);
     return dpi;
 }
 

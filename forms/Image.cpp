@@ -6,7 +6,6 @@
 #include <ocidl.h>
 #include <olectl.h>
 
-#include <cstring>
 #include <memory>
 #include <string_view>
 
@@ -45,20 +44,18 @@ std::string_view ResourceBytes(int resourceId)
     return {static_cast<const char*>(bytes), SizeofResource(module, resource)};
 }
 
-// A stream over a copy of BYTES; the stream frees the copy.
+// A stream over a copy of BYTES, which the stream allocates and frees itself.
 ComPtr<IStream> MemoryStream(std::string_view bytes)
 {
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
-    if (!memory)
+    IStream* created = nullptr;
+    if (FAILED(CreateStreamOnHGlobal(nullptr, TRUE, &created)))
         return nullptr;
-    std::memcpy(GlobalLock(memory), bytes.data(), bytes.size());
-    GlobalUnlock(memory);
-    IStream* stream = nullptr;
-    if (FAILED(CreateStreamOnHGlobal(memory, TRUE, &stream))) {
-        GlobalFree(memory);
+    ComPtr<IStream> stream(created);
+    const LARGE_INTEGER start{};
+    if (FAILED(stream->Write(bytes.data(), static_cast<ULONG>(bytes.size()), nullptr)) ||
+        FAILED(stream->Seek(start, STREAM_SEEK_SET, nullptr)))
         return nullptr;
-    }
-    return ComPtr<IStream>(stream);
+    return stream;
 }
 
 ComPtr<IPicture> DecodePicture(std::string_view bytes)

@@ -27,15 +27,28 @@ box() {
   echo "gallery: no box came up" >&2
   exit 1
 }
+# The window's layout comes from the program's own table (scripts/dialog_layout.py).
+layout() { python3 scripts/dialog_layout.py "$@"; }
 # Clicks the point (x, y) of the main window's client area, given at 96 DPI.
-click() {
+click_at() {
   xdotool mousemove "$((client_x + $1 * dpi / 96))" "$((client_y + $2 * dpi / 96))" click 1
   sleep 0.5
 }
-# Clicks entry N (from 0) of the profile list.
-list_entry() { click 56 $((24 + 13 * $1 + 6)); }
+# Clicks the centre of the control NAME.
+click() {
+  local x y
+  read -r x y < <(layout "$1")
+  click_at "$x" "$y"
+}
+# Clicks entry N (from 0) of the profile list, whose lines are 13 pixels high at 96 DPI.
+list_entry() {
+  local left top
+  read -r left top _ < <(layout bounds ListProfiles)
+  click_at $((left + 40)) $((top + 13 * $1 + 6))
+}
 shoot() { import -window "$1" "$out/$2.png"; }
 answer() { xdotool key "$1"; sleep 0.5; }
+read -r client_width client_height < <(layout size)
 
 for dpi in 96 144; do
   prefix="$PWD/build/$preset/wine/gallery-${dpi}dpi"
@@ -49,36 +62,36 @@ for dpi in 96 144; do
   sleep 1
   main=$(main_window)
   eval "$(xdotool getwindowgeometry --shell "$main")"
-  border=$(((WIDTH - 463 * dpi / 96) / 2))
-  client_x=$((X + border)) client_y=$((Y + HEIGHT - 398 * dpi / 96 - border))
+  border=$(((WIDTH - client_width * dpi / 96) / 2))
+  client_x=$((X + border)) client_y=$((Y + HEIGHT - client_height * dpi / 96 - border))
 
   shoot "$main" main-window
-  click 192 68 # Add
+  click Add
   shoot "$(box)" input-box
   answer Escape
-  click 192 100 # Delete, with default.vfx loaded
+  click Delete # with default.vfx loaded
   shoot "$(box)" cannot-delete-the-default
   answer Return
-  list_entry 1 && click 192 100 # x.vfx, Delete
+  list_entry 1 && click Delete # x.vfx
   shoot "$(box)" delete-prompt
   answer n
-  click 400 106 && xdotool type 5 # X sensitivity
+  click XSens && xdotool type 5
   list_entry 0
   shoot "$(box)" save-prompt
   answer Escape
-  click 192 68 && box >/dev/null && xdotool type x && answer Return # Add "x"
+  click Add && box >/dev/null && xdotool type x && answer Return # Add "x"
   shoot "$(box)" profile-name-exists
   answer Return
-  click 400 106 && xdotool type 6
+  click XSens && xdotool type 6
   rm "$folder/x.vfx"
   list_entry 0 && box >/dev/null && answer Return # save into the deleted x.vfx
   shoot "$(box)" profile-not-saved
   answer Return
-  click 272 332 # Activate
+  click Run # Activate
   sleep 1
   shoot "$main" main-window-tracking
-  click 344 332 # Stop
-  click 416 332 # Exit
+  click Stop
+  click Exit
   WINEPREFIX="$prefix" /usr/lib/wine/wineserver -w 2>/dev/null || true
 done
 ls build/gallery/*/*.png

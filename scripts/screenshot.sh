@@ -15,6 +15,7 @@ prefix="$PWD/build/$preset/wine/screenshot-prefix"
 start_xvfb 1024x768
 NODLINK_WINE_FONTS=1 scripts/wine-run.sh "$prefix" "$arch" "build/$preset/program/nodlink.exe" &
 nodlink=$!
+# shellcheck disable=SC2317 # run by the EXIT trap, which shellcheck misses in a script that ends in exit
 finish() {
   kill "$nodlink" 2>/dev/null || true
   WINEPREFIX="$prefix" /usr/lib/wine/wineserver -k 2>/dev/null || true

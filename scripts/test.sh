@@ -18,6 +18,8 @@ run() {
 scripts/setup.sh
 run "format: every C and C++ file as .clang-format says" scripts/format.sh --check
 run "static analysis of the product and drivers: clang-tidy, cppcheck" scripts/analyse.sh
+mapfile -t shell_scripts < <(git ls-files 'scripts/*.sh' '.ci/*')
+run "shellcheck: the shell scripts, sourced ones included" shellcheck -x "${shell_scripts[@]}"
 
 # The Wine tests run from the 64-bit build of the same sources on every machine. The 32-bit
 # product's tree checks its files, and runs the Wine tests as well where the kernel can run

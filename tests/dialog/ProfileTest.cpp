@@ -2,8 +2,6 @@
 // and where, the save prompt, Add and Delete.
 #include "NodlinkFixture.h"
 
-#include "Application.h"
-#include "PointerStep.h"
 #include "Profiles.h"
 
 namespace {

@@ -69,7 +69,7 @@ TEST(EndToEnd, AUserTracksTheSimulatedHeadThenSwitchesToOpentrack)
     // shifted by a base that shows the program found it in its own folder.
     folder.Write("absolute.vfx", "[CONFIGURATION]\r\nTEST=1\r\nInvertX=1\r\nInvertY=1\r\nXSens=1\r\nYSens=1\r\n"
                                  "AbsMode=1\r\nBaseX=1000\r\nBaseY=0\r\n");
-    folder.Write("VFXBridge.ini", "[Bridge]\r\nPort=47424\r\nUnitsPerDegree=1092\r\n");
+    folder.Write("VFXBridge.ini", "[Bridge]\r\nPort=000000000047424\r\nUnitsPerDegree=1092\r\n");
     std::string commandLine = "\"" + folder.Path() + "nodlink.exe\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;

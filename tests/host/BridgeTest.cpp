@@ -1,6 +1,8 @@
-// The opentrack bridge: how far and which way a turn of the head moves the tracker values, and
-// that opentrack's own jumps move them not at all. Datagrams of other kinds are tried end to end.
+// The opentrack bridge: how far and which way a turn of the head moves the tracker values, that
+// opentrack's own jumps move them not at all, and the numbers of its settings. Datagrams of
+// other kinds are tried end to end.
 #include "drivers/bridge/PoseStream.h"
+#include "drivers/bridge/SettingValue.h"
 
 #include <gtest/gtest.h>
 
@@ -55,4 +57,10 @@ TEST(Bridge, OnlyTurnsOfTheHeadMoveTheValuesNotOpentracksJumps)
                 << what << ", at " << at << " ms";
         }
     }
+}
+
+TEST(Bridge, ReadsASettingsNumberWithAnyLeadingZerosButNoMoreDigitsThanFit)
+{
+    EXPECT_EQ(ParseWholeNumber("-0000000000000000000000000001", -1, 1), -1);
+    EXPECT_EQ(ParseWholeNumber("99999999999999999999", 1, 65535), std::nullopt);
 }

@@ -25,13 +25,6 @@ ShownWindow Describe(HWND window)
     return shown;
 }
 
-std::string WindowText(HWND window)
-{
-    char text[512] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
 std::string WindowClass(HWND window)
 {
     char name[64] = {};

@@ -1,5 +1,7 @@
 #pragma once
 // Windows as a user sees them: the title, the text, the buttons and which of them Enter presses.
+#include "Control.h" // WindowText
+
 #include <windows.h>
 
 #include <string>
@@ -13,6 +15,5 @@ struct ShownWindow {
 };
 
 ShownWindow Describe(HWND window);
-std::string WindowText(HWND window);
 std::string WindowClass(HWND window);
 HWND FindButton(HWND window, const std::string& caption); // visible, among the descendants
