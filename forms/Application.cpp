@@ -1,6 +1,5 @@
 #include "Application.h"
 
-#include "Form.h"
 #include "Timer.h"
 
 #include <commctrl.h>
@@ -40,7 +39,7 @@ void TApplication::SetExeName(const std::string& path)
 
 HWND TApplication::MainWindow() const
 {
-    return mainForm ? mainForm->Handle() : nullptr;
+    return mainWindow;
 }
 
 void TApplication::Run()
@@ -99,14 +98,14 @@ void TApplication::ShowException(const std::exception& exception)
     ::MessageBoxA(MainWindow(), exception.what(), Title.c_str(), MB_OK | MB_ICONSTOP);
 }
 
-void TApplication::FormCreated(TForm& form)
+void TApplication::FormCreated(HWND window)
 {
-    if (!mainForm)
-        mainForm = &form;
+    if (!mainWindow)
+        mainWindow = window;
 }
 
-void TApplication::FormDestroyed(TForm& form)
+void TApplication::FormDestroyed(HWND window)
 {
-    if (mainForm == &form)
-        mainForm = nullptr;
+    if (mainWindow == window)
+        mainWindow = nullptr;
 }

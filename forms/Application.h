@@ -4,9 +4,7 @@
 #include <exception>
 #include <string>
 
-class TForm;
-
-// The application object: the message loop, the main form and the message boxes it owns.
+// The application object: the message loop, the main form's window and the message boxes it owns.
 // The first form created becomes the main form.
 class TApplication {
 public:
@@ -28,13 +26,14 @@ public:
     int MessageBox(const std::string& text, const std::string& caption, UINT flags);
     void ShowException(const std::exception& exception);
 
+    // A form's window, known from WM_NCCREATE to WM_NCDESTROY.
+    void FormCreated(HWND window);
+    void FormDestroyed(HWND window);
+
 private:
-    friend class TForm;
-    void FormCreated(TForm& form);
-    void FormDestroyed(TForm& form);
     void Dispatch(MSG& message);
 
-    TForm* mainForm = nullptr;
+    HWND mainWindow = nullptr;
     bool terminated = false;
     std::string exeNameOverride;
 };
