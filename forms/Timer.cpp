@@ -9,10 +9,23 @@
 namespace {
 constexpr UINT ResolutionMs = 1;
 
+// CREATE_WAITABLE_TIMER_HIGH_RESOLUTION, which MinGW's headers lack. CreateWaitableTimerExW's
+// documentation gives it for timers that must keep to a few milliseconds, from Windows 10,
+// version 1803; older Windows refuses it. Such a timer needs no timeBeginPeriod.
+constexpr DWORD HighResolution = 0x00000002;
+
+HANDLE CreateTimer(DWORD flags)
+{
+    return CreateWaitableTimerExW(nullptr, nullptr, flags, TIMER_MODIFY_STATE | SYNCHRONIZE);
+}
+
 // Windows 11 may ignore a raised timer resolution while the process's windows are covered or
-// minimized, which is where Nodlink's usually are; SetProcessInformation's documentation gives
-// this request to have it honoured all the same. Windows 7 has no SetProcessInformation, and
-// before Windows 11 it does not ignore the resolution.
+// minimized, which is where Nodlink's usually are: timeBeginPeriod's Remarks say so and point to
+// SetProcessInformation, whose Remarks give this request (PROCESS_POWER_THROTTLING_STATE with
+// the control mask PROCESS_POWER_THROTTLING_IGNORE_TIMER_RESOLUTION and no state mask) to have
+// it honoured all the same. Windows 7 has no SetProcessInformation, and before Windows 11 it
+// does not ignore the resolution. Windows 11 has high-resolution timers, so this is only for a
+// Windows 11 that refuses one all the same.
 void HonourTimerResolutionWhenHidden()
 {
     using SetInformation = BOOL(WINAPI*)(HANDLE, PROCESS_INFORMATION_CLASS, LPVOID, DWORD);
@@ -27,8 +40,12 @@ void HonourTimerResolutionWhenHidden()
 }
 
 TTimer::TTimer(TWinControl& owner, UINT intervalMs)
-    : owner(owner), interval(intervalMs), due(CreateWaitableTimerA(nullptr, FALSE, nullptr))
+    : owner(owner), interval(intervalMs), due(CreateTimer(HighResolution))
 {
+    if (!due) {
+        raisesResolution = true;
+        due.reset(CreateTimer(0));
+    }
     if (!due)
         throw std::runtime_error("cannot create a timer");
 }
@@ -44,15 +61,18 @@ void TTimer::SetEnabled(bool enable)
         return;
     enabled = enable;
     if (enabled) {
-        HonourTimerResolutionWhenHidden();
-        timeBeginPeriod(ResolutionMs);
+        if (raisesResolution) {
+            HonourTimerResolutionWhenHidden();
+            timeBeginPeriod(ResolutionMs);
+        }
         LARGE_INTEGER firstDue;
         firstDue.QuadPart = -static_cast<LONGLONG>(interval) * 10000; // from now, in 100 ns
         SetWaitableTimer(due.get(), &firstDue, static_cast<LONG>(interval), nullptr, nullptr, FALSE);
         Application->RegisterTimer(due.get(), interval, OnTimer, owner.Handle());
     } else {
         CancelWaitableTimer(due.get());
-        timeEndPeriod(ResolutionMs);
+        if (raisesResolution)
+            timeEndPeriod(ResolutionMs);
         Application->UnregisterTimer(due.get());
     }
 }

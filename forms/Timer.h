@@ -9,8 +9,9 @@
 // and stands in for it inside modal loops that are not ours (TApplication::RegisterTimer).
 // A tick that falls due while the thread is busy comes once, when it is free, and none comes
 // after SetEnabled(false) or after the timer is gone.
-// While a timer runs, the system's timer resolution is raised to 1 ms, which the waitable
-// timer needs on Windows; it is given back when the timer stops or goes.
+// Where Windows has high-resolution waitable timers (Windows 10, version 1803 and later) that
+// is all it needs. Elsewhere, while it runs, the system's timer resolution is raised to 1 ms,
+// which a plain waitable timer needs; it is given back when the timer stops or goes.
 class TTimer {
 public:
     TTimer(TWinControl& owner, UINT intervalMs); // disabled
@@ -33,4 +34,5 @@ private:
     UINT interval;
     bool enabled = false;
     std::unique_ptr<void, HandleCloser> due; // periodic; signalled while a tick is due
+    bool raisesResolution = false;           // a plain waitable timer: no high resolution here
 };
