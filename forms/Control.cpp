@@ -1,6 +1,5 @@
 #include "Control.h"
 
-#include "Application.h"
 #include "Dpi.h"
 
 #include <stdexcept>
@@ -102,15 +101,4 @@ TWinControl* TWinControl::FromHandle(HWND window)
     if (!window || !IsWindow(window))
         return nullptr;
     return reinterpret_cast<TWinControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-}
-
-void RaiseEvent(const TNotifyEvent& event)
-{
-    if (!event)
-        return;
-    try {
-        event();
-    } catch (const std::exception& exception) {
-        Application->ShowException(exception);
-    }
 }

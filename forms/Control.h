@@ -1,7 +1,8 @@
 #pragma once
+#include "Application.h" // the events that controls raise
+
 #include <windows.h>
 
-#include <functional>
 #include <string>
 
 // A position and size in pixels at 96 DPI, relative to the parent's client area.
@@ -12,13 +13,7 @@ struct TBounds {
     int Height;
 };
 
-using TNotifyEvent = std::function<void()>;
-
 std::string WindowText(HWND window);
-
-// Runs EVENT when it is set. An exception it throws is shown in the application's exception
-// message box and goes no further: it must not unwind through the system's window procedures.
-void RaiseEvent(const TNotifyEvent& event);
 
 // The owner of one window. A control is a child window of its parent's; the parent's window
 // procedure hands each notification of a child to the child's object.

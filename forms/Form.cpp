@@ -42,12 +42,10 @@ TForm::TForm(const std::string& caption, int clientWidth, int clientHeight) : fo
     if (!CreateWindowExA(FormExStyle, ClassName, caption.c_str(), FormStyle, left, top, width, height, nullptr, nullptr,
                          GetModuleHandleA(nullptr), this))
         throw std::runtime_error("cannot create the window " + caption);
-    Application->FormCreated(*this);
 }
 
 TForm::~TForm()
 {
-    Application->FormDestroyed(*this);
     DestroyHandle();
 }
 
@@ -62,13 +60,16 @@ LRESULT CALLBACK TForm::WindowProc(HWND window, UINT message, WPARAM wParam, LPA
     if (message == WM_NCCREATE) {
         auto* form = static_cast<TForm*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         form->Attach(window);
+        Application->FormCreated(window);
     }
     auto* form = static_cast<TForm*>(FromHandle(window));
     LRESULT result = 0;
     if (form && form->HandleMessage(message, wParam, lParam, result))
         return result;
-    if (form && message == WM_NCDESTROY)
+    if (form && message == WM_NCDESTROY) {
+        Application->FormDestroyed(window);
         form->Detach();
+    }
     return DefWindowProcA(window, message, wParam, lParam);
 }
 

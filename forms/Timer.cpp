@@ -1,31 +1,31 @@
 #include "Timer.h"
 
-#include "Clock.h"
+#include "Application.h"
 
 #include <mmsystem.h>
 
-#include <algorithm>
-#include <iterator>
 #include <stdexcept>
-#include <utility>
-#include <vector>
 
 namespace {
 constexpr UINT ResolutionMs = 1;
 
-// The timers that tick. A stand-in's tick can be on its way while its timer stops or goes;
-// only the timers listed here are ticked.
-std::vector<TTimer*> enabledTimers;
+// CREATE_WAITABLE_TIMER_HIGH_RESOLUTION, which MinGW's headers lack. CreateWaitableTimerExW's
+// documentation gives it for timers that must keep to a few milliseconds, from Windows 10,
+// version 1803; older Windows refuses it. Such a timer needs no timeBeginPeriod.
+constexpr DWORD HighResolution = 0x00000002;
 
-// A tick that took its whole interval would find the next one due at once, and the loop's
-// wait prefers timers to messages: the messages waiting then go first, so that a slow tick
-// cannot starve the clicks that would stop it.
-bool messagesFirst = false;
+HANDLE CreateTimer(DWORD flags)
+{
+    return CreateWaitableTimerExW(nullptr, nullptr, flags, TIMER_MODIFY_STATE | SYNCHRONIZE);
+}
 
 // Windows 11 may ignore a raised timer resolution while the process's windows are covered or
-// minimized, which is where Nodlink's usually are; SetProcessInformation's documentation gives
-// this request to have it honoured all the same. Windows 7 has no SetProcessInformation, and
-// before Windows 11 it does not ignore the resolution.
+// minimized, which is where Nodlink's usually are: timeBeginPeriod's Remarks say so and point to
+// SetProcessInformation, whose Remarks give this request (PROCESS_POWER_THROTTLING_STATE with
+// the control mask PROCESS_POWER_THROTTLING_IGNORE_TIMER_RESOLUTION and no state mask) to have
+// it honoured all the same. Windows 7 has no SetProcessInformation, and before Windows 11 it
+// does not ignore the resolution. Windows 11 has high-resolution timers, so this is only for a
+// Windows 11 that refuses one all the same.
 void HonourTimerResolutionWhenHidden()
 {
     using SetInformation = BOOL(WINAPI*)(HANDLE, PROCESS_INFORMATION_CLASS, LPVOID, DWORD);
@@ -40,8 +40,12 @@ void HonourTimerResolutionWhenHidden()
 }
 
 TTimer::TTimer(TWinControl& owner, UINT intervalMs)
-    : owner(owner), interval(intervalMs), due(CreateWaitableTimerA(nullptr, FALSE, nullptr))
+    : owner(owner), interval(intervalMs), due(CreateTimer(HighResolution))
 {
+    if (!due) {
+        raisesResolution = true;
+        due.reset(CreateTimer(0));
+    }
     if (!due)
         throw std::runtime_error("cannot create a timer");
 }
@@ -56,58 +60,19 @@ void TTimer::SetEnabled(bool enable)
     if (enable == enabled)
         return;
     enabled = enable;
-    HWND window = owner.Handle(); // null once destroyed: SetTimer would then choose an id of its own
     if (enabled) {
-        HonourTimerResolutionWhenHidden();
-        timeBeginPeriod(ResolutionMs);
+        if (raisesResolution) {
+            HonourTimerResolutionWhenHidden();
+            timeBeginPeriod(ResolutionMs);
+        }
         LARGE_INTEGER firstDue;
         firstDue.QuadPart = -static_cast<LONGLONG>(interval) * 10000; // from now, in 100 ns
         SetWaitableTimer(due.get(), &firstDue, static_cast<LONG>(interval), nullptr, nullptr, FALSE);
-        enabledTimers.push_back(this);
-        if (window)
-            SetTimer(window, Id(), interval, &TTimer::StandInProc);
+        Application->RegisterTimer(due.get(), interval, OnTimer, owner.Handle());
     } else {
         CancelWaitableTimer(due.get());
-        timeEndPeriod(ResolutionMs);
-        enabledTimers.erase(std::find(enabledTimers.begin(), enabledTimers.end(), this));
-        if (window)
-            KillTimer(window, Id());
+        if (raisesResolution)
+            timeEndPeriod(ResolutionMs);
+        Application->UnregisterTimer(due.get());
     }
-}
-
-bool TTimer::TickOrWaitForMessage(DWORD ms)
-{
-    if (std::exchange(messagesFirst, false) && HIWORD(GetQueueStatus(QS_ALLINPUT)) != 0)
-        return true; // a message of any kind is in the queue
-    HANDLE handles[MAXIMUM_WAIT_OBJECTS - 1];
-    const DWORD count = static_cast<DWORD>(std::min(enabledTimers.size(), std::size(handles)));
-    for (DWORD i = 0; i < count; ++i)
-        handles[i] = enabledTimers[i]->due.get();
-    // Waiting satisfied resets the timer's signal: each time it falls due gives one tick.
-    const DWORD woken = MsgWaitForMultipleObjectsEx(count, handles, ms, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-    if (woken < WAIT_OBJECT_0 + count)
-        enabledTimers[woken - WAIT_OBJECT_0]->Tick();
-    return woken == WAIT_OBJECT_0 + count;
-}
-
-bool TTimer::IsStandIn(const MSG& message)
-{
-    return message.message == WM_TIMER &&
-           std::any_of(enabledTimers.begin(), enabledTimers.end(), [&message](const TTimer* timer) {
-               return timer->Id() == message.wParam && timer->owner.Handle() == message.hwnd;
-           });
-}
-
-void CALLBACK TTimer::StandInProc(HWND, UINT, UINT_PTR id, DWORD)
-{
-    const auto timer = std::find(enabledTimers.begin(), enabledTimers.end(), reinterpret_cast<TTimer*>(id));
-    if (timer != enabledTimers.end() && WaitForSingleObject((*timer)->due.get(), 0) == WAIT_OBJECT_0)
-        (*timer)->Tick();
-}
-
-void TTimer::Tick()
-{
-    const double start = MillisecondsNow(), slow = interval; // the handler may destroy this timer
-    RaiseEvent(OnTimer);
-    messagesFirst = MillisecondsNow() - start >= slow;
 }

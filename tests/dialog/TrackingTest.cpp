@@ -108,6 +108,9 @@ TEST_F(Tracking, AnExceptionInAHandlerIsShownNotACrash)
     TNodlink& form = Form();
     form.Add.OnClick = [] { throw std::runtime_error("Something went wrong."); };
     dialogs.Press("OK");
+    bool clickable = true; // a box the window does not own leaves the window to clicks meanwhile
+    dialogs.OnShown = [&](HWND) { clickable = IsWindowEnabled(form.Handle()) != FALSE; };
     SendMessageA(form.Add.Handle(), BM_CLICK, 0, 0);
     ExpectBox("Something went wrong.", {"OK"}, "OK");
+    EXPECT_FALSE(clickable) << "the window waits for its box";
 }
