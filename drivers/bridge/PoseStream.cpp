@@ -30,13 +30,13 @@ TrackerValues ScaledValues(const HeadAngles& turned, const AngleScale& scale)
             Scaled(turned.roll, units)};
 }
 
-bool PoseStream::TakeDatagram(const unsigned char* data, size_t size, uint64_t nowMs)
+bool PoseStream::TakeDatagram(std::span<const unsigned char> datagram, uint64_t nowMs)
 {
-    if (IsClosingPacket(data, size)) {
+    if (IsClosingPacket(datagram.data(), datagram.size())) {
         carriesOn = true;
         return true;
     }
-    const std::optional<HeadAngles> pose = ParsePosePacket(data, size);
+    const std::optional<HeadAngles> pose = ParsePosePacket(datagram.data(), datagram.size());
     if (pose)
         Take(*pose, nowMs);
     return pose.has_value();

@@ -8,6 +8,7 @@
 #include "PosePacket.h"
 
 #include <cstdint>
+#include <span>
 
 // opentrack sends a pose every 4 ms, and the fastest turns of a head reach some 600 degrees a
 // second: under 3 degrees a pose. A step of more than 5 on any axis is no head's, even with a
@@ -41,7 +42,7 @@ public:
     explicit PoseStream(uint64_t timeoutMs) : timeoutMs(timeoutMs) {}
 
     // A datagram that arrived at NOWMS; false when it was neither a pose nor the closing one.
-    bool TakeDatagram(const unsigned char* data, size_t size, uint64_t nowMs);
+    bool TakeDatagram(std::span<const unsigned char> datagram, uint64_t nowMs);
     void Centre(); // where the head points now reads as the centre
     bool HasPose() const { return hasPose; }
     bool IsFresh(uint64_t nowMs) const; // a pose arrived within the timeout

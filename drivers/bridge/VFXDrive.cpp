@@ -55,7 +55,7 @@ void DrainSocket()
         const int size = bridge.socket->Receive(datagram, sizeof datagram);
         if (size < 0)
             break;
-        if (!bridge.poses.TakeDatagram(datagram, static_cast<size_t>(size), now))
+        if (!bridge.poses.TakeDatagram({datagram, static_cast<size_t>(size)}, now))
             ++bridge.ignored;
     }
 }

@@ -52,7 +52,7 @@ TEST(Bridge, OnlyTurnsOfTheHeadMoveTheValuesNotOpentracksJumps)
             const double fields[6] = {0, 0, std::isnan(yaw) ? 0 : 50.0, std::isnan(yaw) ? 0 : yaw, pitch, 0};
             unsigned char datagram[PosePacketSize];
             std::memcpy(datagram, fields, sizeof datagram);
-            EXPECT_TRUE(poses.TakeDatagram(datagram, sizeof datagram, static_cast<uint64_t>(at)));
+            EXPECT_TRUE(poses.TakeDatagram(datagram, static_cast<uint64_t>(at)));
             EXPECT_EQ(std::pair(poses.Turned().yaw, poses.Turned().pitch), std::pair(turnedYaw, turnedPitch))
                 << what << ", at " << at << " ms";
         }
