@@ -1,7 +1,7 @@
 # The pure arithmetic on the Linux host, under UndefinedBehaviorSanitizer and AddressSanitizer:
 # a wrap-around done with signed overflow would abort the tests here.
 set(SANITIZE -fsanitize=undefined,address -fno-sanitize-recover=all -fno-omit-frame-pointer)
-add_compile_options(-Wall -Wextra ${SANITIZE})
+add_compile_options(${SANITIZE})
 add_link_options(${SANITIZE})
 
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)

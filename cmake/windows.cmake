@@ -1,11 +1,7 @@
 # The Windows program, its simulated headset and the tests that run under Wine.
 enable_language(RC)
 
-add_compile_options(-Wall -Wextra)
 add_compile_definitions(STRICT NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601 WINVER=0x0601)
-# A static runtime: the program and the DLLs import nothing but system DLLs. Release builds
-# drop their symbol tables, which more than halves nodlink.exe.
-add_link_options(-static $<$<CONFIG:Release>:-s>)
 
 # The output folder is laid out as a user's program directory.
 set(NODLINK_PROGRAM_DIR ${CMAKE_BINARY_DIR}/program)
