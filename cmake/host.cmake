@@ -4,13 +4,12 @@ set(SANITIZE -fsanitize=undefined,address -fno-sanitize-recover=all -fno-omit-fr
 add_compile_options(${SANITIZE})
 add_link_options(${SANITIZE})
 
-set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
-include(GoogleTest)
+include(cmake/googletest.cmake)
 # The program's own sources that hold no Windows calls.
 set(NODLINK_HOST_SOURCES ${PROJECT_SOURCE_DIR}/tracker/PointerMapping.cpp
     ${PROJECT_SOURCE_DIR}/dialog/EditText.cpp ${PROJECT_SOURCE_DIR}/dialog/ProfileName.cpp
     ${PROJECT_SOURCE_DIR}/dialog/ProgramPaths.cpp
     ${PROJECT_SOURCE_DIR}/drivers/bridge/PosePacket.cpp ${PROJECT_SOURCE_DIR}/drivers/bridge/SettingValue.cpp)
-add_subdirectory(tests/host)
+if(TARGET GTest::gtest_main)
+  add_subdirectory(tests/host)
+endif()

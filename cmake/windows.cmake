@@ -30,11 +30,10 @@ include(cmake/package.cmake)
 add_custom_target(program)
 add_dependencies(program nodlink VFXDrive VFXDraw BridgeDrive BridgeDraw)
 
-set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
-include(GoogleTest)
+include(cmake/googletest.cmake)
 # Tests and benches are built on request (targets tests and benches), so the program and the
-# package build only what they ship.
-add_subdirectory(tests EXCLUDE_FROM_ALL)
-add_subdirectory(bench EXCLUDE_FROM_ALL)
+# package build only what they ship. The benches share the tests' support.
+if(TARGET GTest::gtest_main)
+  add_subdirectory(tests EXCLUDE_FROM_ALL)
+  add_subdirectory(bench EXCLUDE_FROM_ALL)
+endif()
