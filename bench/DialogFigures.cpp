@@ -64,7 +64,7 @@ void BareTick()
     std::snprintf(text, sizeof text, "Running        x = %d  y = %d", static_cast<int>(input.mi.dx),
                   static_cast<int>(input.mi.dy));
     if (std::strcmp(text, bare.shown) != 0 && MillisecondsNow() - bare.shownAtMs >= TNodlink::StatusRefreshGapMs) {
-        std::strcpy(bare.shown, text);
+        std::memcpy(bare.shown, text, sizeof text);
         SetWindowTextA(bare.label, text);
         bare.shownAtMs = MillisecondsNow();
     }

@@ -4,7 +4,9 @@
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME Nodlink)
 set(CPACK_PACKAGE_VENDOR "the Nodlink developers")
-if(CMAKE_SYSTEM_PROCESSOR STREQUAL i686)
+# By pointer size: built on Windows, CMAKE_SYSTEM_PROCESSOR is the host's processor, AMD64
+# under Visual Studio's 32-bit compiler too.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   set(CPACK_PACKAGE_FILE_NAME Nodlink-${PROJECT_VERSION}-win32)
 else()
   set(CPACK_PACKAGE_FILE_NAME Nodlink-${PROJECT_VERSION}-win64)

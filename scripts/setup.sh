@@ -15,7 +15,7 @@ done
 
 packages=(cmake ninja-build g++ libgtest-dev xvfb x11-utils xdotool imagemagick
           g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386 fonts-wine
-          clang-format-14 clang-tidy-14 cppcheck shellcheck)
+          clang-format-14 clang-tidy-14 cppcheck clang-14 lld-14 shellcheck)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

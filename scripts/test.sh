@@ -25,6 +25,8 @@ run "shellcheck: the shell scripts, sourced ones included" shellcheck -x "${shel
 # product's tree checks its files, and runs the Wine tests as well where the kernel can run
 # 32-bit processes (ours cannot). A compiler warning fails the build.
 scripts/setup.sh host windows-x86 windows-x64 --target all tests
+# A second compiler, Clang, builds the 32-bit product and both drivers, also warning-free.
+run "32-bit product and drivers built with Clang" scripts/setup.sh windows-x86-clang
 
 # One private X server for the whole run.
 . scripts/xvfb.sh
@@ -40,6 +42,7 @@ trap stop_wine EXIT
 run "host: arithmetic under the sanitizers" ctest --preset host -j2
 run "32-bit product" ctest --preset windows-x86 -j2
 run "64-bit Windows build under Wine" ctest --preset windows-x64 -j2
+run "the drivers' exports as Clang built them" ctest --preset windows-x86-clang
 
 # The size of the tests against the code: non-blank lines that are not only a // comment, in
 # C and C++ sources and resource scripts, under tests/ against the rest outside bench/.

@@ -43,5 +43,7 @@ std::string Lines(const std::vector<std::string>& lines); // CRLF after each
 std::string ProfileWith(const Shown& values);
 std::vector<std::string> Entries(const TListBox& list);
 
-inline const Shown TemplateValues{false, false, "10", "10", false, "0", "0"};
-inline const std::string TemplateProfile = ProfileWith(TemplateValues);
+// Not inline variables: Clang for MinGW does not order their initialisation, and the profile
+// was made from the values before they existed. Each file gets its own pair, in order.
+const Shown TemplateValues{false, false, "10", "10", false, "0", "0"};
+const std::string TemplateProfile = ProfileWith(TemplateValues);
