@@ -6,6 +6,11 @@ if(MSVC)
 else()
   add_compile_options(-Wall -Wextra)
 endif()
+# MSVC's /W4 also rejects a name that hides a member, a local or a global (C4456 to C4459);
+# Clang says the same with -Wshadow-all, and so the Clang build stands in for it here.
+if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+  add_compile_options(-Wshadow-all)
+endif()
 
 if(WIN32)
   # A static runtime: the program and the DLLs import nothing but system DLLs.

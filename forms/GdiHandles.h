@@ -9,7 +9,7 @@ template <class Handle>
 class GdiObject {
 public:
     GdiObject() = default;
-    explicit GdiObject(Handle handle) : handle(handle) {}
+    explicit GdiObject(Handle owned) : handle(owned) {}
     ~GdiObject()
     {
         if (handle)
@@ -31,7 +31,7 @@ private:
 // The DC of a window (or of the screen for a null window), released when it goes.
 class WindowDc {
 public:
-    explicit WindowDc(HWND window) : window(window), dc(GetDC(window)) {}
+    explicit WindowDc(HWND of) : window(of), dc(GetDC(of)) {}
     ~WindowDc() { ReleaseDC(window, dc); }
     WindowDc(const WindowDc&) = delete;
     WindowDc& operator=(const WindowDc&) = delete;
@@ -59,7 +59,7 @@ private:
 // Selects an object into a DC and puts the previous one back when it goes.
 class SelectedObject {
 public:
-    SelectedObject(HDC dc, HGDIOBJ object) : dc(dc), previous(SelectObject(dc, object)) {}
+    SelectedObject(HDC into, HGDIOBJ object) : dc(into), previous(SelectObject(into, object)) {}
     ~SelectedObject() { SelectObject(dc, previous); }
     SelectedObject(const SelectedObject&) = delete;
     SelectedObject& operator=(const SelectedObject&) = delete;

@@ -39,8 +39,8 @@ void HonourTimerResolutionWhenHidden()
 }
 }
 
-TTimer::TTimer(TWinControl& owner, UINT intervalMs)
-    : owner(owner), interval(intervalMs), due(CreateTimer(HighResolution))
+TTimer::TTimer(TWinControl& ownedBy, UINT intervalMs)
+    : owner(ownedBy), interval(intervalMs), due(CreateTimer(HighResolution))
 {
     if (!due) {
         raisesResolution = true;

@@ -38,8 +38,8 @@ TrackerValues ScaledValues(const HeadAngles& turned, const AngleScale& scale);
 
 class PoseStream {
 public:
-    // No pose yet: the first to come reads as the centre. Poses more than TIMEOUTMS apart are a loss.
-    explicit PoseStream(uint64_t timeoutMs) : timeoutMs(timeoutMs) {}
+    // No pose yet: the first to come reads as the centre. Poses more than LOSTAFTERMS apart are a loss.
+    explicit PoseStream(uint64_t lostAfterMs) : timeoutMs(lostAfterMs) {}
 
     // A datagram that arrived at NOWMS; false when it was neither a pose nor the closing one.
     bool TakeDatagram(std::span<const unsigned char> datagram, uint64_t nowMs);

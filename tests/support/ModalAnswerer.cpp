@@ -13,8 +13,8 @@ bool PostKey(HWND window, WPARAM key)
 }
 
 // A thread timer: a dialog's modal loop dispatches it while the dialog waits for the user.
-ModalAnswerer::ModalAnswerer(Report report)
-    : report(std::move(report)), timer(SetTimer(nullptr, 0, USER_TIMER_MINIMUM, LookForDialog))
+ModalAnswerer::ModalAnswerer(Report reporter)
+    : report(std::move(reporter)), timer(SetTimer(nullptr, 0, USER_TIMER_MINIMUM, LookForDialog))
 {
     active = this;
 }
