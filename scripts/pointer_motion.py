@@ -364,7 +364,7 @@ def main():
     parser.add_argument('preset')
     parser.add_argument('--load', type=int, default=0, metavar='N', help='N busy loops beside the motion figures')
     parser.add_argument('folder', nargs='?', help="the program folder (default: the build's)")
-    options = parser.parse_args()
+    options = parser.parse_intermixed_args()
     built = pathlib.Path(options.folder or ROOT / f'build/{options.preset}/program')
     can_raise = os.geteuid() == 0
     if options.load and not can_raise:

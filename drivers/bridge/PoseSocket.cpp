@@ -35,6 +35,11 @@ int PoseSocket::Bind(const std::string& address, uint16_t port)
                    sizeof exclusive) != 0 ||
         bind(socket, reinterpret_cast<const sockaddr*>(&local), sizeof local) != 0)
         return WSAGetLastError();
+    // Room for seconds of poses, so that ticks held up by a busy system still find every pose
+    // sent meanwhile: a gap in them would be a step too large for a head, and a step that moves
+    // nothing. The system may grant less; it is no error.
+    const int receiveBuffer = 1 << 20;
+    setsockopt(socket, SOL_SOCKET, SO_RCVBUF, reinterpret_cast<const char*>(&receiveBuffer), sizeof receiveBuffer);
     return 0;
 }
 
