@@ -119,8 +119,9 @@ TEST(EndToEnd, AUserTracksTheSimulatedHeadThenSwitchesToOpentrack)
         SendPose(sender, 14 - 5 * step, 3 - 2.5 * step);
     ASSERT_TRUE(PointerReaches(22847, 38227)) << "10 degrees left, 5 down";
     // clang-format off
-    for (const auto& [yaw, pitch, roll, size] : {std::tuple(14.0, 3.0, 0.0, 47), {14, 3, 0, 49}, {NAN, 3, 0, 48},
-                                                 {14, HUGE_VAL, 0, 48}, {14, 3, -HUGE_VAL, 48}, {180.5, 3, 0, 48}})
+    // Within a head's step of the last pose, so that one taken for a pose would move the pointer.
+    for (const auto& [yaw, pitch, roll, size] : {std::tuple(-4.0, -5.0, 0.0, 47), {-4, -5, 0, 49}, {NAN, -5, 0, 48},
+                                                 {-4, HUGE_VAL, 0, 48}, {-4, -5, -HUGE_VAL, 48}, {180.5, -5, 0, 48}})
         SendPose(sender, yaw, pitch, roll, size);
     // clang-format on
     Sleep(300);
